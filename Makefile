@@ -1,0 +1,41 @@
+# make test  installs what is missing, builds all three presets and runs every test
+# make demo  stages Zelkova in a throwaway Wine prefix, runs setup and uninstall, reports
+# make ship  the i686 programs only, in build/win32
+.PHONY: all deps native win64 win32 test test-native test-win64 ship demo clean
+
+JOBS ?= $(shell nproc)
+SHIPPED = uninstall/uninstall.exe uninstall/lang/zkvlng.dll sombrel/sombrel.exe calendar/calendar.exe
+
+all: test
+
+deps:
+	@tools/install-deps.sh
+
+native: deps
+	cmake --preset native >/dev/null
+	cmake --build build/native -j $(JOBS)
+
+win64: deps
+	cmake --preset win64 >/dev/null
+	cmake --build build/win64 -j $(JOBS)
+
+win32: deps
+	cmake --preset win32 >/dev/null
+	cmake --build build/win32 -j $(JOBS)
+
+test-native: native
+	tools/run-ctest.sh build/native native
+
+test-win64: win64
+	tools/run-ctest.sh build/win64 wine
+
+ship: win32
+	tools/pe-check.sh $(wildcard $(addprefix build/win32/,$(SHIPPED)))
+
+test: test-native test-win64 ship
+
+demo: win64
+	tools/demo.sh
+
+clean:
+	rm -rf build

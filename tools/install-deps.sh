@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on a Debian machine. Does nothing
+# when everything is already present, so it is cheap to run before every build.
+set -euo pipefail
+
+font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+need_install=0
+for tool in x86_64-w64-mingw32-g++-posix i686-w64-mingw32-g++-win32 \
+            x86_64-w64-mingw32-windres cmake g++ Xvfb xauth; do
+  command -v "$tool" >/dev/null 2>&1 || need_install=1
+done
+[ -x /usr/lib/wine/wine64 ] || need_install=1
+[ -f /usr/src/googletest/CMakeLists.txt ] || need_install=1
+[ -f "$font" ] || need_install=1
+command -v locale-gen >/dev/null 2>&1 || need_install=1
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+if [ "$need_install" -eq 1 ]; then
+  echo "install-deps: installing packages"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    g++ make cmake googletest \
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 \
+    g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
+    wine64 xvfb xauth locales fonts-wqy-microhei >/dev/null
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
+  echo "install-deps: generating zh_CN.UTF-8"
+  as_root sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen >/dev/null
+fi

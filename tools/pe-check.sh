@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Checks the shipped i686 programs: machine i386, GUI subsystem 4.0, and
+# imports from system DLLs only.
+#   tools/pe-check.sh file.exe|file.dll ...
+set -euo pipefail
+allowed=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll comctl32.dll msvcrt.dll "
+status=0
+for file in "$@"; do
+  headers=$(i686-w64-mingw32-objdump -p "$file")
+  fail() { echo "pe-check: $file: $1" >&2; status=1; }
+  grep -q '^architecture: i386' <<<"$(i686-w64-mingw32-objdump -f "$file")" || fail "not an i386 file"
+  grep -Eq '^MajorSubsystemVersion[[:space:]]+4$' <<<"$headers" || fail "subsystem major version is not 4"
+  grep -Eq '^MinorSubsystemVersion[[:space:]]+0$' <<<"$headers" || fail "subsystem minor version is not 0"
+  case "$file" in
+    *.exe) grep -Eq '^Subsystem[[:space:]]+00000002' <<<"$headers" || fail "not a GUI program" ;;
+  esac
+  while read -r dll; do
+    lower=$(tr 'A-Z' 'a-z' <<<"$dll")
+    [[ "$allowed" == *" $lower "* ]] || fail "imports $dll"
+  done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
+  [ $status -ne 0 ] || printf 'pe-check: %-16s ok, %6d bytes\n' "$(basename "$file")" "$(stat -c %s "$file")"
+done
+exit $status
