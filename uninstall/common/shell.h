@@ -1,0 +1,13 @@
+#pragma once
+// Process start, shell delete, the desktop folder and dialog controls.
+#include <windows.h>
+
+// Desktop folder of the user into buffer (at least MAX_PATH bytes);
+// empty when it cannot be resolved.
+void GetDesktopFolder(char* buffer);
+// Deletes a file or a folder with its contents, silently and without the
+// Recycle Bin. The buffer needs one spare byte after the terminator.
+bool ShellDelete(char* path);
+// Starts a command line without waiting for it.
+bool LaunchProgram(char* commandLine);
+void EnableDlgItem(HWND dialog, int id, bool enable);
