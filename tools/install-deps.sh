@@ -21,7 +21,7 @@ as_root() {
 if [ "$need_install" -eq 1 ]; then
   echo "install-deps: installing packages"
   as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
     g++ make cmake googletest \
     g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 \
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
