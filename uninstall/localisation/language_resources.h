@@ -2,6 +2,7 @@
 // The translation table read from "uninstall.lng" and the dialog pass that
 // uses it.
 #include <cstddef>
+#include "uninstall/common/lead_bytes.h"
 #include "uninstall/localisation/array.h"
 
 #ifdef _WIN32
@@ -31,9 +32,9 @@ class LanguageResources {
     // a dialog named "RTL"; otherwise the table's direction entry decides.
     void DetectDirection(bool rtlDialog);
     // Writes the translation of source (or source itself) into dest, cut to
-    // destSize. dest may be source.
+    // destSize without splitting a two-byte character. dest may be source.
     void Translate(char* dest, std::size_t destSize, const char* source, const char* section,
-                   Kind kind) const;
+                   Kind kind, const LeadByteTable& lead = LeadBytes) const;
     // Line start of the entry with this 8-digit key, or null.
     const char* FindSorted(const char* key) const;
     const char* FindLinear(const char* key) const;
