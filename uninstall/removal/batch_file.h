@@ -1,0 +1,21 @@
+#pragma once
+// Writing and starting the self-removal batch file.
+
+// An ANSI path as the command interpreter must read it from a batch file:
+// in the OEM code page, with every '%' doubled. false when it does not fit
+// or cannot be converted.
+bool PathForBatch(const char* ansiPath, char* out, int size);
+
+// Writes the batch file at batchPath (created or truncated). folder is the
+// program folder as the current directory gives it. false, with nothing
+// started, when a path does not fit or the file cannot be written.
+bool WriteBatchFile(const char* batchPath, const char* program, const char* folder, bool ntFamily);
+
+// The command interpreter: "COMSPEC", else cmd.exe in the system folder on
+// the Windows NT family and command.com in the Windows folder on the
+// Windows 95 family. false when no path fits.
+bool CommandInterpreter(char* out, int size, bool ntFamily);
+
+// Runs the batch file through the command interpreter without a window,
+// inheriting the current directory. false when it could not be started.
+bool StartBatch(const char* batchPath, bool ntFamily);

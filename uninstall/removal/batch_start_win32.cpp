@@ -1,0 +1,70 @@
+#include <windows.h>
+
+#include <cstdio>
+
+#include "uninstall/removal/batch_file.h"
+
+#ifndef _WIN64
+static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFOA of the 32-bit system");
+#endif
+
+namespace {
+constexpr int InterpreterPathSize = 1024;
+// Interpreter path, " /c ", the quoted batch path.
+constexpr int CommandLineSize = 2 * 1024 + 16;
+} // namespace
+
+bool CommandInterpreter(char* out, int size, bool ntFamily) {
+    DWORD length = GetEnvironmentVariableA("COMSPEC", out, static_cast<DWORD>(size));
+    if (length > 0 && length < static_cast<DWORD>(size))
+        return true;
+    char folder[MAX_PATH];
+    UINT folderLength = ntFamily ? GetSystemDirectoryA(folder, sizeof folder)
+                                 : GetWindowsDirectoryA(folder, sizeof folder);
+    out[0] = '\0';
+    if (folderLength == 0 || folderLength >= sizeof folder)
+        return false;
+    int written = std::snprintf(out, static_cast<std::size_t>(size), "%s\\%s", folder,
+                                ntFamily ? "cmd.exe" : "command.com");
+    if (written < 0 || written >= size) {
+        out[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+bool StartBatch(const char* batchPath, bool ntFamily) {
+    char interpreter[InterpreterPathSize];
+    if (!CommandInterpreter(interpreter, sizeof interpreter, ntFamily))
+        return false;
+    char commandLine[CommandLineSize];
+    int length = std::snprintf(commandLine, sizeof commandLine, "%s /c \"%s\"", interpreter, batchPath);
+    if (length < 0 || length >= CommandLineSize)
+        return false;
+
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    HANDLE nul = INVALID_HANDLE_VALUE;
+    if (ntFamily) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_HIDE;
+    } else {
+        // The 95 family's command.com needs standard handles to run detached.
+        nul = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = nul;
+        startup.hStdOutput = nul;
+        startup.hStdError = nul;
+    }
+    PROCESS_INFORMATION process = {};
+    bool started = CreateProcessA(nullptr, commandLine, nullptr, nullptr, TRUE,
+                                  ntFamily ? 0 : DETACHED_PROCESS, nullptr, nullptr, &startup,
+                                  &process) != 0;
+    if (started) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    if (nul != INVALID_HANDLE_VALUE)
+        CloseHandle(nul);
+    return started;
+}

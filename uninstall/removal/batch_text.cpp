@@ -1,0 +1,39 @@
+#include "uninstall/removal/batch_text.h"
+
+#include <cstdio>
+
+bool DoublePercent(const char* text, char* out, std::size_t size) {
+    std::size_t length = 0;
+    for (const char* p = text; *p; ++p) {
+        std::size_t need = *p == '%' ? 2 : 1;
+        if (length + need >= size) {
+            out[0] = '\0';
+            return false;
+        }
+        out[length++] = *p;
+        if (*p == '%')
+            out[length++] = '%';
+    }
+    out[length] = '\0';
+    return true;
+}
+
+int BatchPiece(int index, const BatchPaths& paths, bool ntFamily, char* out, std::size_t size) {
+    int length;
+    if (index == 0) {
+        // The second instance pauses while this one ends and frees its file.
+        length = std::snprintf(out, size, ntFamily ? "\"%s\" /wait\r\n" : "start /wait \"%s\" /wait\r\n",
+                               paths.program);
+    } else if (index < BatchPieceCount - 1) {
+        length = std::snprintf(out, size, "del \"%s\"\r\nrd \"%s\"\r\nif not exist \"%s\" goto done\r\n",
+                               paths.program, paths.folder, paths.program);
+    } else if (index == BatchPieceCount - 1) {
+        length = std::snprintf(out, size, ":done\r\nif exist \"%s\" \"%s\" /warning\r\ndel \"%s\"",
+                               paths.program, paths.program, paths.batch);
+    } else {
+        return -1;
+    }
+    if (length < 0 || static_cast<std::size_t>(length) >= size)
+        return -1;
+    return length;
+}

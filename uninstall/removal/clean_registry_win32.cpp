@@ -1,0 +1,41 @@
+// Undoing setup's registry and shell entries during the uninstall.
+#include <shlobj.h>
+
+#include "uninstall/common/compare.h"
+#include "uninstall/registry/registry.h"
+#include "uninstall/removal/clean_registry.h"
+#include "uninstall/setup/setup_choices.h"
+#include "uninstall/setup/shell_integration.h"
+
+namespace {
+constexpr const char* OwnProgIds[] = {"Zelkova", "Zelkova.ZIP", "Zelkova.REV"};
+constexpr const char* UninstallEntryKey =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
+constexpr const char* AppPathKey =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Zelkova.exe";
+} // namespace
+
+// ".rev" is Zelkova's own extension; once another program has taken it over
+// (its default value names something else) it belongs to that program.
+static bool RevExtensionIsOwn() {
+    char progId[KeyPathSize];
+    GetRegString(HKEY_CLASSES_ROOT, ".rev", "", progId, sizeof progId, "");
+    return progId[0] == '\0' || CompareNoCase(progId, "Zelkova.REV") == 0;
+}
+
+void CleanRegistry() {
+    // Order matters: the associations are given back from the previous
+    // owners saved under the settings root, which goes last.
+    SetupChoices nothing;
+    UpdateAssociations(nothing);
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
+    UpdateShellExtension(nothing);
+    UpdateShortcuts(nothing, nullptr);
+    for (const char* progId : OwnProgIds)
+        DeleteKeyTree(HKEY_CLASSES_ROOT, progId);
+    if (RevExtensionIsOwn())
+        DeleteKeyTree(HKEY_CLASSES_ROOT, ".rev");
+    DeleteRegKey(HKEY_LOCAL_MACHINE, UninstallEntryKey);
+    DeleteRegKey(HKEY_LOCAL_MACHINE, AppPathKey);
+    DeleteKeyTree(HKEY_CURRENT_USER, "");
+}

@@ -1,0 +1,104 @@
+// The uninstall procedure: confirmation, registry, listed files, then the
+// program file and its folder through a batch file run after this process.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "uninstall/common/file.h"
+#include "uninstall/common/paths.h"
+#include "uninstall/common/program_path.h"
+#include "uninstall/common/windows_version.h"
+#include "uninstall/localisation/ext_resource.h"
+#include "uninstall/localisation/res_string.h"
+#include "uninstall/removal/batch_file.h"
+#include "uninstall/removal/batch_text.h"
+#include "uninstall/removal/clean_registry.h"
+#include "uninstall/removal/list_entries.h"
+#include "uninstall/removal/listed_files.h"
+#include "uninstall/removal/program_folder.h"
+#include "uninstall/removal/run_uninstall.h"
+
+namespace {
+constexpr int PathSize = 1024;
+constexpr int MessageSize = 512;
+constexpr const char* HelpIndexFiles[] = {"zelkova.gid", "zelkova.fts"};
+} // namespace
+
+// String 5108 with the list file's name in place of its "%s"; the text may
+// come from a translation, so it is never used as a format.
+static void ShowListFileError() {
+    const char* pattern = ResString(5108);
+    char text[MessageSize];
+    std::size_t length = 0;
+    bool substituted = false;
+    for (const char* p = pattern; *p && length + 1 < sizeof text; ++p) {
+        if (!substituted && p[0] == '%' && p[1] == 's') {
+            for (const char* n = ListFileName; *n && length + 1 < sizeof text; ++n)
+                text[length++] = *n;
+            substituted = true;
+            ++p;
+        } else {
+            text[length++] = *p;
+        }
+    }
+    text[length] = '\0';
+    MessageBoxA(nullptr, text, ResString(5104), MB_ICONERROR | MB_SETFOREGROUND);
+}
+
+// Registry, language library, help index and listed files. The list file is
+// deleted only once everything it names is gone, so an uninstall that is
+// stopped part-way can be run again. false when the list cannot be opened.
+static bool RemoveInstallation(const char* folder) {
+    {
+        File list;
+        if (!list.Open(ListFileName)) {
+            ShowListFileError();
+            return false;
+        }
+        CleanRegistry();
+        LanguagePack.Unload(); // the language library can now be deleted
+        for (const char* name : HelpIndexFiles) {
+            SetFileAttributesA(name, 0);
+            DeleteFileA(name);
+        }
+        RemoveListedFiles(list, folder);
+    }
+    DeleteFileA(ListFileName);
+    return true;
+}
+
+void RunUninstall() {
+    char program[PathSize];
+    if (!GetProgramPath(program, sizeof program))
+        return;
+    char folder[PathSize];
+    if (!ProgramFolder(program, folder, sizeof folder - 1))
+        return;
+    SetCurrentDirectoryA(folder);
+    AppendBackslash(folder); // room kept above
+
+    if (MessageBoxA(nullptr, ResString(5107), ResString(5104),
+                    MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) != IDYES)
+        return;
+    if (!RemoveInstallation(folder))
+        return;
+
+    char batch[PathSize];
+    DWORD tempLength = GetTempPathA(sizeof batch, batch);
+    if (tempLength == 0 || tempLength >= sizeof batch ||
+        std::snprintf(batch + tempLength, sizeof batch - tempLength, "%s", BatchFileName) >=
+            static_cast<int>(sizeof batch - tempLength))
+        return;
+    char current[PathSize];
+    DWORD currentLength = GetCurrentDirectoryA(sizeof current, current);
+    if (currentLength == 0 || currentLength >= sizeof current)
+        return;
+    bool ntFamily = WinNtVersion() != 0;
+    if (!WriteBatchFile(batch, program, current, ntFamily))
+        return;
+    // The batch run starts in the parent folder, so that the program folder
+    // is nobody's current directory when it is removed.
+    SetCurrentDirectoryA("..");
+    StartBatch(batch, ntFamily);
+    ExitProcess(0);
+}
