@@ -1,0 +1,172 @@
+// File associations. A ticked archive type points each of its extensions at
+// a Zelkova ProgID and remembers the former owner; an unticked type that
+// still points at Zelkova is given back to that owner.
+//
+//   HKCR\<ext>                   (default) Zelkova or Zelkova.ZIP
+//   HKCU\Software\Zelkova\Setup\<ext>     the former owner of <ext>:
+//       Exist     DWORD  whether HKCR\<ext> existed
+//       Type      former (default), Content  former "Content Type",
+//       ShellNew  former "New" menu entry ("*" for a NullFile)
+//   HKCR\.z00 .. .z29 (.z99 on Windows 95/98/ME)   volumes of .zkv archives
+#include <windows.h>
+#include <shlobj.h>
+#include <cstdio>
+#include "uninstall/common/compare.h"
+#include "uninstall/common/windows_version.h"
+#include "uninstall/localisation/res_string.h"
+#include "uninstall/registry/registry.h"
+#include "uninstall/setup/archive_types.h"
+#include "uninstall/setup/new_menu.h"
+#include "uninstall/setup/new_menu_templates.h"
+#include "uninstall/setup/program_files.h"
+#include "uninstall/setup/shell_integration.h"
+
+namespace {
+constexpr int AllVolumes = 100;
+
+struct FormerOwner {
+    DWORD exist;
+    char type[512];
+    char content[512];
+};
+
+void VolumeExtension(int k, char* extension) { snprintf(extension, 8, ".z%02d", k); }
+
+void RememberFormerOwner(const char* extension, const char* record) {
+    char type[512];
+    char content[512];
+    char shellNew[PathSize];
+    GetRegString(HKEY_CLASSES_ROOT, extension, "", type, sizeof type, "");
+    GetRegString(HKEY_CLASSES_ROOT, extension, "Content Type", content, sizeof content, "");
+    FormerNewMenuEntry(extension, shellNew, sizeof shellNew);
+    SetSettingDword(record, "Exist", RegKeyExists(HKEY_CLASSES_ROOT, extension));
+    SetSettingString(record, "Type", type);
+    SetSettingString(record, "Content", content);
+    SetSettingString(record, "ShellNew", shellNew);
+}
+
+void PointAt(const char* extension, const char* progId) {
+    SetRegString(HKEY_CLASSES_ROOT, extension, "", progId);
+    DeleteRegValue(HKEY_CLASSES_ROOT, extension, "Content Type");
+}
+
+void TakeOver(int group, const char* extension, bool shellExt) {
+    char record[KeyPathSize];
+    if (!SetupKeyFor(extension, record, sizeof record)) return;
+    if (!IsOwnAssociation(extension)) RememberFormerOwner(extension, record);
+    PointAt(extension, ArchiveGroups[group].progId);
+    if (group == ZkvGroup) {
+        int volumes = WinNtVersion() != 0 ? 30 : AllVolumes;
+        char volume[8];
+        for (int k = 0; k < volumes; ++k) {
+            VolumeExtension(k, volume);
+            PointAt(volume, "Zelkova");
+        }
+    }
+    if ((group == ZkvGroup || group == ZipGroup) && shellExt) {
+        InstallNewMenuTemplate(extension, group == ZkvGroup);
+    }
+}
+
+FormerOwner ReadFormerOwner(const char* record) {
+    FormerOwner owner;
+    owner.exist = GetSettingDword(record, "Exist", 1);
+    GetSettingString(record, "Type", owner.type, sizeof owner.type, "");
+    GetSettingString(record, "Content", owner.content, sizeof owner.content, "");
+    // Never restore a pointer back to Zelkova.
+    if (CompareNoCase(owner.type, "Zelkova") == 0 || CompareNoCase(owner.type, "Zelkova.ZIP") == 0) {
+        owner.type[0] = '\0';
+    }
+    return owner;
+}
+
+// Only the volume extensions that still point at Zelkova are given back;
+// those that setup never touched or that another program took keep theirs.
+void GiveBackVolumes(const FormerOwner& owner) {
+    char volume[8];
+    for (int k = 0; k < AllVolumes; ++k) {
+        VolumeExtension(k, volume);
+        if (!IsOwnAssociation(volume)) continue;
+        if (owner.exist != 0 && owner.type[0] != '\0') {
+            SetRegString(HKEY_CLASSES_ROOT, volume, "", owner.type);
+            if (owner.content[0] != '\0') {
+                SetRegString(HKEY_CLASSES_ROOT, volume, "Content Type", owner.content);
+            }
+        } else {
+            DeleteRegKey(HKEY_CLASSES_ROOT, volume);
+        }
+    }
+}
+
+void GiveBack(int group, const char* extension) {
+    char record[KeyPathSize];
+    char shellNew[KeyPathSize];
+    if (!SetupKeyFor(extension, record, sizeof record)) return;
+    FormerOwner owner = ReadFormerOwner(record);
+    if (owner.exist != 0) {
+        SetRegString(HKEY_CLASSES_ROOT, extension, "", owner.type);
+        if (owner.content[0] != '\0') {
+            SetRegString(HKEY_CLASSES_ROOT, extension, "Content Type", owner.content);
+        } else {
+            DeleteRegValue(HKEY_CLASSES_ROOT, extension, "Content Type");
+        }
+        RestoreNewMenuEntry(extension);
+    } else {
+        int written = snprintf(shellNew, sizeof shellNew, "%s\\ShellNew", extension);
+        if (written > 0 && written < KeyPathSize) DeleteRegKey(HKEY_CLASSES_ROOT, shellNew);
+        DeleteRegKey(HKEY_CLASSES_ROOT, extension);
+    }
+    if (group == ZkvGroup) GiveBackVolumes(owner);
+}
+
+// What RegisterProgIds writes as the default value of each key: a string
+// from the string table, or a format applied to the path of Zelkova.exe.
+struct ProgIdEntry {
+    const char* key;
+    int stringId; // 0: use format
+    const char* format;
+};
+
+const ProgIdEntry ProgIdEntries[] = {
+    {"Zelkova", 5109, nullptr},
+    {"Zelkova\\shell\\open\\command", 0, "\"%s\" \"%%1\""},
+    {"Zelkova\\DefaultIcon", 0, "%s,0"},
+    {"Zelkova.ZIP", 5110, nullptr},
+    {"Zelkova.ZIP\\shell\\open\\command", 0, "\"%s\" \"%%1\""},
+    {"Zelkova.ZIP\\DefaultIcon", 0, "%s,0"},
+    {".rev", 0, "Zelkova.REV"},
+    {"Zelkova.REV", 5111, nullptr},
+    {"Zelkova.REV\\shell\\open\\command", 0, "\"%s\" \"%%1\""},
+    {"Zelkova.REV\\DefaultIcon", 0, "%s,1"},
+};
+} // namespace
+
+void UpdateAssociations(const SetupChoices& choices) {
+    PrepareNewMenuTemplates();
+    for (int group = 0; group < ArchiveGroupCount; ++group) {
+        const char* cursor = ArchiveGroups[group].extensions;
+        char extension[16];
+        while (NextExtension(&cursor, extension, sizeof extension)) {
+            if (choices.Associate[group]) {
+                TakeOver(group, extension, choices.ShellExt);
+            } else if (IsOwnAssociation(extension)) {
+                GiveBack(group, extension);
+            }
+        }
+    }
+}
+
+void RegisterProgIds() {
+    char program[PathSize];
+    char data[PathSize + 16];
+    bool haveProgram = ProgramFilePath("Zelkova.exe", program);
+    for (const ProgIdEntry& entry : ProgIdEntries) {
+        if (entry.stringId != 0) {
+            SetRegString(HKEY_CLASSES_ROOT, entry.key, "", ResString(entry.stringId));
+        } else if (haveProgram) {
+            snprintf(data, sizeof data, entry.format, program);
+            SetRegString(HKEY_CLASSES_ROOT, entry.key, "", data);
+        }
+    }
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+}

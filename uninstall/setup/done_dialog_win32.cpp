@@ -1,0 +1,79 @@
+// DONEDLG: where Zelkova was installed, and buttons that start it, open its
+// help, its licence and its home page. It changes nothing in the system.
+#include <windows.h>
+#include <shellapi.h>
+#include "uninstall/common/shell.h"
+#include "uninstall/localisation/dialog_hook.h"
+#include "uninstall/localisation/res_string.h"
+#include "uninstall/setup/join_path.h"
+#include "uninstall/setup/quoted_path.h"
+#include "uninstall/setup/setup_dialogs.h"
+#include "uninstall/startup/program_state.h"
+
+namespace {
+constexpr int FolderId = 5101;
+constexpr int StartZelkovaId = 5102;
+constexpr int HelpId = 5103;
+constexpr int LicenceId = 5104;
+constexpr int HomePageId = 5106;
+constexpr int ThanksId = 5107;
+
+// A file in the installation folder, which is the current directory.
+bool InstalledFile(const char* name, char* path) {
+    DWORD length = GetCurrentDirectoryA(PathSize, path);
+    return length > 0 && length < PathSize && JoinPath(path, PathSize, path, name);
+}
+
+void StartZelkova() {
+    char program[PathSize];
+    char command[PathSize + 2];
+    // Quoted, so that a folder with blanks cannot start another program.
+    if (InstalledFile("Zelkova.exe", program) && QuotePath(command, sizeof command, program, true)) {
+        LaunchProgram(command);
+    }
+}
+
+void OpenLicence() {
+    char licence[PathSize];
+    if (InstalledFile("license.txt", licence)) {
+        ShellExecuteA(nullptr, "open", licence, nullptr, "", SW_SHOWNORMAL);
+    }
+}
+
+void InitDoneDialog(HWND dialog) {
+    SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(AppIcon));
+    SendDlgItemMessageA(dialog, ThanksId, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont), FALSE);
+    char folder[PathSize];
+    DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
+    if (length > 0 && length < sizeof folder) SetDlgItemTextA(dialog, FolderId, folder);
+    if (SilentMode) SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+} // namespace
+
+INT_PTR CALLBACK DoneDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    DialogHook(dialog, message, wParam, 0, "DONEDLG");
+    if (message == WM_INITDIALOG) {
+        InitDoneDialog(dialog);
+        return TRUE;
+    }
+    if (message != WM_COMMAND) return FALSE;
+    switch (LOWORD(wParam)) {
+    case IDOK:
+    case IDCANCEL:
+        EndDialog(dialog, 1);
+        break;
+    case StartZelkovaId:
+        StartZelkova();
+        break;
+    case HelpId:
+        WinHelpA(dialog, "zelkova.hlp", HELP_FINDER, 0);
+        break;
+    case LicenceId:
+        OpenLicence();
+        break;
+    case HomePageId:
+        ShellExecuteA(nullptr, "open", ResString(5112), nullptr, "", SW_SHOWNORMAL);
+        break;
+    }
+    return TRUE;
+}

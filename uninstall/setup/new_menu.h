@@ -1,0 +1,11 @@
+#pragma once
+// Explorer's "New" menu entry of an extension (HKCR\<ext>\ShellNew).
+#include <cstddef>
+
+// The entry to remember before taking an extension over: "*" for a
+// "NullFile" without a "FileName", else the "FileName" text (maybe empty).
+void FormerNewMenuEntry(const char* extension, char* entry, std::size_t size);
+// Offers an empty ZKV (zkv true) or ZIP archive in the "New" menu.
+void InstallNewMenuTemplate(const char* extension, bool zkv);
+// Puts back the entry remembered under "Setup\<ext>" of the settings root.
+void RestoreNewMenuEntry(const char* extension);

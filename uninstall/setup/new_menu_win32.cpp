@@ -1,0 +1,86 @@
+// "New" menu entries:
+//
+//   HKCR\<ext>\ShellNew   FileName  <program folder>\zkvnew.dat or zipnew.dat
+//                         Data      the template bytes (Windows 95, 98, NT 4,
+//                                   or when the template file cannot be made)
+//                         NullFile  ""  (only when a former owner had it)
+#include <windows.h>
+#include <cstdio>
+#include "uninstall/common/windows_version.h"
+#include "uninstall/registry/registry.h"
+#include "uninstall/setup/archive_types.h"
+#include "uninstall/setup/new_menu.h"
+#include "uninstall/setup/new_menu_templates.h"
+#include "uninstall/setup/program_files.h"
+
+namespace {
+bool ShellNewKey(const char* extension, char* key) {
+    int written = snprintf(key, KeyPathSize, "%s\\ShellNew", extension);
+    return written > 0 && written < KeyPathSize;
+}
+
+// Windows 95, 98 and NT 4 (4.0 and 4.10) read the bytes from the registry.
+bool TemplateFilesSupported() {
+    WindowsVersionInfo version = WindowsVersion();
+    return version.major > 4 || version.minor > 10;
+}
+
+// Makes the template file unless one is there already. False when there is
+// no usable file at path afterwards.
+bool EnsureTemplateFile(const char* path, const NewMenuTemplate& bytes) {
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_EXISTS;
+    DWORD written = 0;
+    bool complete = WriteFile(file, bytes.bytes, static_cast<DWORD>(bytes.size), &written, nullptr) &&
+                    written == bytes.size;
+    CloseHandle(file);
+    if (!complete) DeleteFileA(path);
+    return complete;
+}
+} // namespace
+
+void FormerNewMenuEntry(const char* extension, char* entry, std::size_t size) {
+    char key[KeyPathSize];
+    entry[0] = '\0';
+    if (!ShellNewKey(extension, key)) return;
+    GetRegString(HKEY_CLASSES_ROOT, key, "FileName", entry, static_cast<DWORD>(size), "");
+    char nullFile[10];
+    if (entry[0] == '\0' &&
+        GetRegString(HKEY_CLASSES_ROOT, key, "NullFile", nullFile, sizeof nullFile, "")) {
+        snprintf(entry, size, "*");
+    }
+}
+
+void InstallNewMenuTemplate(const char* extension, bool zkv) {
+    char key[KeyPathSize];
+    if (!ShellNewKey(extension, key)) return;
+    DeleteRegKey(HKEY_CLASSES_ROOT, key);
+    const NewMenuTemplate& bytes = zkv ? ZkvNewMenuTemplate : ZipNewMenuTemplate;
+    char path[PathSize];
+    // A "FileName" naming a file that could not be made would offer a broken
+    // entry: the bytes go into "Data" then, as on the older systems.
+    if (TemplateFilesSupported() && ProgramFilePath(bytes.fileName, path) &&
+        EnsureTemplateFile(path, bytes)) {
+        SetRegString(HKEY_CLASSES_ROOT, key, "FileName", path);
+    } else {
+        SetRegBinary(HKEY_CLASSES_ROOT, key, "Data", static_cast<DWORD>(bytes.size), bytes.bytes);
+    }
+}
+
+void RestoreNewMenuEntry(const char* extension) {
+    char record[KeyPathSize];
+    char key[KeyPathSize];
+    if (!SetupKeyFor(extension, record, sizeof record) || !ShellNewKey(extension, key)) return;
+    char entry[PathSize];
+    GetSettingString(record, "ShellNew", entry, sizeof entry, "");
+    // Both of what setup may have written go, so the former owner's entry
+    // is not shadowed by the Zelkova template.
+    DeleteRegValue(HKEY_CLASSES_ROOT, key, "FileName");
+    DeleteRegValue(HKEY_CLASSES_ROOT, key, "Data");
+    if (entry[0] == '*') {
+        SetRegString(HKEY_CLASSES_ROOT, key, "NullFile", "");
+    } else if (entry[0] != '\0') {
+        SetRegString(HKEY_CLASSES_ROOT, key, "FileName", entry);
+    }
+}

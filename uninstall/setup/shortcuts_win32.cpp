@@ -1,0 +1,88 @@
+// Links to Zelkova: "Zelkova.lnk" on the desktop and at the top of the Start
+// menu, and a "Zelkova" program group (per user, and for all users on the
+// NT family) with links to the archiver, its help and the console manual.
+// A ticked choice creates or rewrites its links, an unticked one deletes them.
+#include <windows.h>
+#include <shlobj.h>
+#include <cstdio>
+#include "uninstall/common/shell.h"
+#include "uninstall/common/text.h"
+#include "uninstall/common/windows_version.h"
+#include "uninstall/localisation/res_string.h"
+#include "uninstall/setup/program_files.h"
+#include "uninstall/setup/shell_integration.h"
+#include "uninstall/setup/shell_link.h"
+
+namespace {
+struct GroupLink {
+    const char* name;
+    const char* fileName; // in the program folder
+};
+
+bool SpecialFolder(IMalloc* allocator, int csidl, char* path) {
+    LPITEMIDLIST items = nullptr;
+    path[0] = '\0';
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items))) return false;
+    bool found = SHGetPathFromIDListA(items, path) != FALSE;
+    allocator->Free(items);
+    return found && path[0] != '\0';
+}
+
+// The link "Zelkova.lnk" in folder: created when wanted, else deleted.
+void UpdateLink(const char* folder, bool wanted, const char* target) {
+    char link[PathSize];
+    if (folder[0] == '\0' || !JoinPath(link, sizeof link, folder, "Zelkova.lnk")) return;
+    if (wanted) {
+        CreateShellLink(target, link, "Zelkova");
+    } else {
+        DeleteFileA(link);
+    }
+}
+
+void UpdateGroup(const char* programsFolder, bool wanted, const GroupLink (&links)[3],
+                 char* groupFolder) {
+    char folder[PathSize];
+    if (!JoinPath(folder, sizeof folder, programsFolder, "Zelkova")) return;
+    if (!wanted) {
+        char doomed[PathSize + 1]; // ShellDelete needs a spare byte
+        CopyWhole(doomed, sizeof doomed, folder);
+        ShellDelete(doomed);
+        return;
+    }
+    if (groupFolder) CopyWhole(groupFolder, PathSize, folder);
+    CreateDirectoryA(folder, nullptr);
+    for (const GroupLink& entry : links) {
+        char name[300]; // a string-table text of at most 255 bytes and ".lnk"
+        char link[PathSize];
+        char target[PathSize];
+        snprintf(name, sizeof name, "%s.lnk", entry.name);
+        if (JoinPath(link, sizeof link, folder, name) &&
+            ProgramFilePath(entry.fileName, target)) {
+            CreateShellLink(target, link, "Zelkova");
+        }
+    }
+}
+} // namespace
+
+void UpdateShortcuts(const SetupChoices& choices, char* groupFolder) {
+    char target[PathSize];
+    if (!ProgramFilePath("Zelkova.exe", target)) return;
+    IMalloc* allocator = nullptr;
+    if (FAILED(SHGetMalloc(&allocator))) return;
+
+    char folder[PathSize];
+    GetDesktopFolder(folder);
+    UpdateLink(folder, choices.Desktop, target);
+    SpecialFolder(allocator, CSIDL_STARTMENU, folder);
+    UpdateLink(folder, choices.StartMenu, target);
+
+    const GroupLink links[3] = {
+        {"Zelkova", "Zelkova.exe"}, {ResString(5102), "Zelkova.hlp"}, {ResString(5103), "Zkv.txt"}};
+    if (SpecialFolder(allocator, CSIDL_PROGRAMS, folder)) {
+        UpdateGroup(folder, choices.Programs, links, groupFolder);
+    }
+    if (WinNtVersion() != 0 && SpecialFolder(allocator, CSIDL_COMMON_PROGRAMS, folder)) {
+        UpdateGroup(folder, choices.Programs, links, nullptr);
+    }
+    allocator->Release();
+}
