@@ -1,0 +1,105 @@
+#include "uninstall/removal/list_entries.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "uninstall/common/file.h"
+
+namespace {
+
+class ListFile : public ::testing::Test {
+  protected:
+    std::string path;
+
+    void SetUp() override {
+        char name[] = "/tmp/zk-list-XXXXXX";
+        int fd = mkstemp(name);
+        ASSERT_GE(fd, 0);
+        close(fd);
+        path = name;
+    }
+    void TearDown() override { std::remove(path.c_str()); }
+
+    // The entries a reader gives for the bytes, in two passes.
+    std::vector<std::string> Entries(const std::string& bytes, int passes = 1) {
+        FILE* f = std::fopen(path.c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+        File file;
+        EXPECT_TRUE(file.Open(path.c_str()));
+        ListReader reader(file);
+        std::vector<std::string> result;
+        for (int pass = 0; pass < passes; ++pass) {
+            reader.Rewind();
+            while (const char* entry = reader.Next())
+                result.push_back(entry);
+        }
+        return result;
+    }
+};
+
+using Strings = std::vector<std::string>;
+
+TEST_F(ListFile, LinesAreTrimmedOnTheRightAndBlankLinesSkipped) {
+    EXPECT_EQ(Entries("a.exe\r\n\r\n  lead.txt \t\r\nsub\\b.dll\n\n \t \nlast"),
+              (Strings{"a.exe", "  lead.txt", "sub\\b.dll", "last"}));
+    EXPECT_EQ(Entries(""), Strings{});
+    EXPECT_EQ(Entries("\r\n\n \r\n"), Strings{});
+}
+
+TEST_F(ListFile, RewindStartsEveryPassAtTheFirstLine) {
+    EXPECT_EQ(Entries("one\r\ntwo\r\n", 3), (Strings{"one", "two", "one", "two", "one", "two"}));
+}
+
+TEST_F(ListFile, LongLinesAreTakenAsSeveralEntriesOf2047Bytes) {
+    std::string longLine(2047, 'x');
+    EXPECT_EQ(Entries(longLine + "\r\nnext\r\n"), (Strings{longLine, "next"}));
+    // 2,048 bytes: the last one spills into an entry of its own, and so
+    // does a line end that falls just behind the buffer.
+    EXPECT_EQ(Entries(longLine + "y\r\n"), (Strings{longLine, "y"}));
+    std::string over(5000, 'z');
+    EXPECT_EQ(Entries(over + "\n"),
+              (Strings{std::string(2047, 'z'), std::string(2047, 'z'), std::string(906, 'z')}));
+}
+
+TEST_F(ListFile, EntriesReachingOutsideTheFolderAreSkipped) {
+    EXPECT_EQ(Entries("C:\\Windows\\win.ini\r\n"
+                      "c:boot.ini\r\n"
+                      "\\Windows\r\n"
+                      "/etc\r\n"
+                      "\\\\server\\share\\x\r\n"
+                      "..\r\n"
+                      "..\\other\\file\r\n"
+                      "sub\\..\\..\\up\r\n"
+                      "sub/../../up\r\n"
+                      ". .\\x\r\n"
+                      "...\\x\r\n"
+                      "kept.dll\r\n"
+                      "sub\\..x\\kept\r\n"
+                      ".hidden\r\n"),
+              (Strings{"kept.dll", "sub\\..x\\kept", ".hidden"}));
+}
+
+TEST(ListEntrySafety, TrailBytesEqualToSeparatorsOrColonAreCharactersNotSeparators) {
+    LeadByteTable gbk = LeadByteTable::ForCodePage(936);
+    // 0x81 0x5C is one character; followed by "..": "X\.." would climb if
+    // the trail byte were taken as a backslash.
+    EXPECT_TRUE(IsSafeListEntry("\x81\\..", gbk));
+    EXPECT_FALSE(IsSafeListEntry("\x81\\\\..", gbk)); // a real backslash follows
+    EXPECT_TRUE(IsSafeListEntry("\xB3\x3A.txt", gbk));  // trail byte 0x3A is no drive colon
+    EXPECT_FALSE(IsSafeListEntry("\xB3\x3A.txt", LeadByteTable::ForCodePage(1252)));
+}
+
+TEST(JoinListEntry, JoinsOrRefusesWhatDoesNotFit) {
+    char out[16];
+    EXPECT_TRUE(JoinListEntry(out, sizeof out, "C:\\Zkv\\", "a.dll"));
+    EXPECT_STREQ(out, "C:\\Zkv\\a.dll");
+    EXPECT_TRUE(JoinListEntry(out, sizeof out, "C:\\Zkv\\", "12345678")); // 15 bytes
+    EXPECT_FALSE(JoinListEntry(out, sizeof out, "C:\\Zkv\\", "123456789"));
+    EXPECT_STREQ(out, "");
+}
+
+} // namespace
