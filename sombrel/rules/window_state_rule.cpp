@@ -1,16 +1,16 @@
 #include "sombrel/rules/window_state_rule.h"
 
-TrayItemsEnabled TrayItemsFor(short state) {
+TrayItemsEnabled TrayItemsFor(int state) {
     switch (state) {
-    case kStateMinimised:
+    case 1: // minimised
         return {true, false, false, true, false};
-    case kStateMaximised:
+    case 2: // maximised
         return {false, true, false, true, false};
     default:
         return {true, true, true, false, true};
     }
 }
 
-short NextLastState(short state, short lastState) {
-    return state == kStateMinimised ? lastState : state;
+short NextLastState(int state, short lastState) {
+    return state == 1 ? lastState : static_cast<short>(state);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-// Window states shared by the window and its notification-area popup.
-enum WindowState : short { kStateNormal = 0, kStateMinimised = 1, kStateMaximised = 2 };
+// The window states are 0 normal, 1 minimised, 2 maximised.
 
 // Which popup items are enabled in a window state ("&Close" always is).
 struct TrayItemsEnabled {
@@ -12,7 +11,7 @@ struct TrayItemsEnabled {
     bool size;
 };
 
-TrayItemsEnabled TrayItemsFor(short state);
+TrayItemsEnabled TrayItemsFor(int state);
 
 // The last state that was not minimised, after the window entered `state`.
-short NextLastState(short state, short lastState);
+short NextLastState(int state, short lastState);

@@ -5,8 +5,10 @@
 #include <string>
 
 namespace {
+constexpr short kNormal = 0, kMinimised = 1, kMaximised = 2;
+
 // The enabled items as a word: Maximize, miNimize, Move, Restore, Size.
-std::string Enabled(short state) {
+std::string Enabled(int state) {
     TrayItemsEnabled e = TrayItemsFor(state);
     std::string word;
     if (e.maximize) word += 'X';
@@ -19,19 +21,19 @@ std::string Enabled(short state) {
 } // namespace
 
 TEST(WindowStateRule, PopupItemsFollowTheState) {
-    EXPECT_EQ("XNMS", Enabled(kStateNormal));
-    EXPECT_EQ("XR", Enabled(kStateMinimised));
-    EXPECT_EQ("NR", Enabled(kStateMaximised));
+    EXPECT_EQ("XNMS", Enabled(kNormal));
+    EXPECT_EQ("XR", Enabled(kMinimised));
+    EXPECT_EQ("NR", Enabled(kMaximised));
 }
 
 TEST(WindowStateRule, LastStateSkipsTheMinimisedState) {
-    short last = kStateNormal;
-    last = NextLastState(kStateMaximised, last);
-    EXPECT_EQ(kStateMaximised, last);
-    last = NextLastState(kStateMinimised, last);
-    EXPECT_EQ(kStateMaximised, last); // maximised, then minimised: comes back maximised
-    last = NextLastState(kStateNormal, last);
-    EXPECT_EQ(kStateNormal, last);
-    last = NextLastState(kStateMinimised, last);
-    EXPECT_EQ(kStateNormal, last);
+    short last = kNormal;
+    last = NextLastState(kMaximised, last);
+    EXPECT_EQ(kMaximised, last);
+    last = NextLastState(kMinimised, last);
+    EXPECT_EQ(kMaximised, last); // maximised, then minimised: comes back maximised
+    last = NextLastState(kNormal, last);
+    EXPECT_EQ(kNormal, last);
+    last = NextLastState(kMinimised, last);
+    EXPECT_EQ(kNormal, last);
 }

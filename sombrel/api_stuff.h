@@ -1,0 +1,24 @@
+#pragma once
+// The clock window's icon in the notification area. The icon reports mouse
+// actions as TRAY_CALLBACK_MESSAGE to the window, so TrayAdd replaces the
+// window's procedure with TrayWindowProc, which handles that message and
+// passes everything else on.
+#include "sombrel/form1.h"
+
+#include <shellapi.h>
+
+constexpr UINT TRAY_CALLBACK_MESSAGE = 2025;
+
+extern ClockForm* TrayForm;  // the window that owns the icon
+extern HMENU TrayMenu;       // shown on a right click
+extern WNDPROC PreviousWndProc;
+extern NOTIFYICONDATAA TrayIconData; // used in its first form (NOTIFYICONDATAA_V1_SIZE)
+
+// Subclasses the window and adds the icon.
+void TrayAdd(ClockForm* window, HMENU menu);
+// Sets the tip: the text, one NUL, padded with spaces to the field's end.
+void TraySetTip(const char* text);
+// Deletes the icon and gives the window its previous procedure back.
+void TrayRemove();
+
+LRESULT CALLBACK TrayWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
