@@ -1,0 +1,3 @@
+#pragma once
+// Resource ids of calendar.exe.
+#define IDI_CALENDAR 1
