@@ -25,12 +25,15 @@ bool TemplateFilesSupported() {
     return version.major > 4 || version.minor > 10;
 }
 
-// Makes the template file unless one is there already. False when there is
-// no usable file at path afterwards.
+// Makes the template file unless a file is there already. False when there
+// is no file at path afterwards (a folder of that name, a read-only folder).
 bool EnsureTemplateFile(const char* path, const NewMenuTemplate& bytes) {
     HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
-    if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_EXISTS;
+    if (file == INVALID_HANDLE_VALUE) {
+        DWORD attributes = GetFileAttributesA(path); // an existing file is used as it is
+        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
     DWORD written = 0;
     bool complete = WriteFile(file, bytes.bytes, static_cast<DWORD>(bytes.size), &written, nullptr) &&
                     written == bytes.size;

@@ -1,0 +1,125 @@
+// Links made through the real shell-link object, and the program groups.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <objidl.h>
+#include <shlobj.h>
+#include <string>
+#include "uninstall/localisation/res_string.h"
+#include "uninstall/setup/shell_integration.h"
+#include "uninstall/setup/shell_link.h"
+#include "uninstall/setup/wine_test_support.h"
+
+using namespace setup_test;
+
+namespace {
+std::string Folder(int csidl) {
+    char path[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, csidl, nullptr, 0, path);
+    return path;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Target and description as the shell-link object reads them back.
+std::string LinkTarget(const std::string& link, std::string* description = nullptr) {
+    IShellLinkA* shellLink = nullptr;
+    IPersistFile* file = nullptr;
+    std::string target = "<unreadable>";
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&shellLink))))
+        return target;
+    WCHAR wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
+    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Load(wide, STGM_READ))) {
+        char path[MAX_PATH] = "";
+        shellLink->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH);
+        target = path;
+        char text[MAX_PATH] = "";
+        shellLink->GetDescription(text, MAX_PATH);
+        if (description) *description = text;
+    }
+    if (file) file->Release();
+    shellLink->Release();
+    return target;
+}
+
+int FilesIn(const std::string& folder) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    int count = 0;
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return count;
+}
+
+class Shortcuts : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        CoInitialize(nullptr);
+        UpdateShortcuts(SetupChoices(), nullptr);
+    }
+    void TearDown() override {
+        UpdateShortcuts(SetupChoices(), nullptr);
+        CoUninitialize();
+    }
+};
+
+TEST_F(Shortcuts, LinksPointAtTheProgramFolderAndGroupsAreMadeOnce) {
+    SetupChoices choices;
+    choices.Desktop = choices.StartMenu = choices.Programs = true;
+    char groupFolder[PathSize] = "";
+    UpdateShortcuts(choices, groupFolder);
+    UpdateShortcuts(choices, groupFolder); // rewritten in place
+
+    std::string userGroup = Folder(CSIDL_PROGRAMS) + "\\Zelkova";
+    std::string commonGroup = Folder(CSIDL_COMMON_PROGRAMS) + "\\Zelkova";
+    EXPECT_EQ(userGroup, groupFolder);
+    std::string description;
+    EXPECT_EQ(ProgramFile("Zelkova.exe"),
+              LinkTarget(Folder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk", &description));
+    EXPECT_EQ("Zelkova", description);
+    EXPECT_EQ(ProgramFile("Zelkova.exe"), LinkTarget(Folder(CSIDL_STARTMENU) + "\\Zelkova.lnk"));
+    std::string help = ResString(5102);
+    std::string manual = ResString(5103);
+    ASSERT_FALSE(help.empty() || manual.empty());
+    for (const std::string& group : {userGroup, commonGroup}) {
+        EXPECT_EQ(3, FilesIn(group)) << group;
+        EXPECT_EQ(ProgramFile("Zelkova.exe"), LinkTarget(group + "\\Zelkova.lnk"));
+        EXPECT_EQ(ProgramFile("Zelkova.hlp"), LinkTarget(group + "\\" + help + ".lnk"));
+        EXPECT_EQ(ProgramFile("Zkv.txt"), LinkTarget(group + "\\" + manual + ".lnk"));
+    }
+    EXPECT_FALSE(Exists(Folder(CSIDL_PROGRAMS) + "\\Zelkova.lnk")); // not one level up
+}
+
+TEST_F(Shortcuts, UntickedChoicesRemoveLinksAndWholeGroups) {
+    SetupChoices choices;
+    choices.Desktop = choices.StartMenu = choices.Programs = true;
+    UpdateShortcuts(choices, nullptr);
+    std::string userGroup = Folder(CSIDL_PROGRAMS) + "\\Zelkova";
+    HANDLE added = CreateFileA((userGroup + "\\notes.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+                               CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(added);
+
+    char groupFolder[PathSize] = "";
+    UpdateShortcuts(SetupChoices(), groupFolder);
+    EXPECT_STREQ("", groupFolder);
+    EXPECT_FALSE(Exists(Folder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk"));
+    EXPECT_FALSE(Exists(Folder(CSIDL_STARTMENU) + "\\Zelkova.lnk"));
+    EXPECT_FALSE(Exists(userGroup));
+    EXPECT_FALSE(Exists(Folder(CSIDL_COMMON_PROGRAMS) + "\\Zelkova"));
+}
+
+TEST_F(Shortcuts, CreateShellLinkRefusesAPathBeyondTheLimitAndSavesDoubleByteNames) {
+    std::string tooLong = Folder(CSIDL_DESKTOPDIRECTORY) + "\\" + std::string(300, 'a') + ".lnk";
+    EXPECT_FALSE(CreateShellLink("C:\\x.exe", tooLong.c_str(), "Zelkova"));
+    // "压缩乗" in code page 936: the last character's second byte is 0x5C.
+    std::string link = Folder(CSIDL_DESKTOPDIRECTORY) + "\\\xD1\xB9\xCB\xF5\x81\x5C.lnk";
+    ASSERT_TRUE(CreateShellLink("C:\\Zelkova\\Zelkova.exe", link.c_str(), "Zelkova"));
+    EXPECT_EQ("C:\\Zelkova\\Zelkova.exe", LinkTarget(link));
+    DeleteFileA(link.c_str());
+}
+} // namespace
