@@ -22,6 +22,7 @@ bool SelectItem(HWND list, int index, Delivery how) {
 }
 
 bool SelectItem(HWND list, const char* text, Delivery how) {
+    if (!text) return false;
     std::vector<std::string> items = ListItems(list);
     for (size_t i = 0; i < items.size(); ++i)
         if (items[i] == text) return SelectItem(list, static_cast<int>(i), how);
@@ -35,6 +36,7 @@ bool ClickAt(HWND window, int x, int y) {
 }
 
 bool TypeText(HWND edit, const char* text) {
+    if (!text) return false;
     std::wstring wide = Wide(text, CP_ACP);
     return SendTimed(edit, EM_SETSEL, 0, -1, nullptr) &&
            SendTimed(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()), nullptr);

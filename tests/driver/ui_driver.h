@@ -2,17 +2,19 @@
 // UI driver for end-to-end tests: drives the real programs' windows from a
 // GoogleTest program that runs under Wine.
 //
-//   ui::Process p = ui::StartProcess((ui::ArgumentPath(1) + " /setup").c_str(), folder);
+//   std::string line = "\"" + ui::ArgumentPath(1) + "\" /setup";
+//   ui::Process p = ui::StartProcess(line.c_str(), folder);            // start
 //   HWND dlg = ui::WaitForWindow("Setup", ui::kDialogClass, p.id);     // wait
 //   ui::TypeText(ui::FindControl(dlg, IDC_FOLDER), "F:\\aa");          // act
-//   EXPECT_EQ(BST_CHECKED, ui::CheckState(ui::FindControl(dlg, IDC_LINK)));
-//   ui::SaveScreenshot(dlg, "setup.png");                               // $ZK_SHOT_DIR
-//   ui::Click(ui::FindControl(dlg, IDOK), ui::Delivery::Post);           // opens a box
-//   HWND box = ui::WaitForWindow(nullptr, ui::kDialogClass, p.id);
-//   EXPECT_EQ("...", ui::MessageBoxText(box));
+//   EXPECT_EQ(BST_CHECKED, ui::CheckState(ui::FindControl(dlg, IDC_LINK))); // read
+//   ui::SaveScreenshot(dlg, "setup.png");                              // look
+//   ui::Click(ui::FindControl(dlg, IDOK), ui::Delivery::Post);         // opens a box
+//   HWND box = ui::WaitForWindow("Caption", ui::kDialogClass, p.id);   // by its caption:
+//   EXPECT_EQ("...", ui::MessageBoxText(box));                         // dlg is visible too
 //   ui::AnswerMessageBox(box, IDYES);
-//   DWORD code; ASSERT_TRUE(ui::WaitForExit(p.handle, 10000, &code));
-//   ui::EndProcess(p);
+//   DWORD code;
+//   ASSERT_TRUE(ui::WaitForExit(p.handle, 10000, &code));
+//   ui::EndProcess(p);                                                 // in TearDown
 //
 // Texts are in the system code page (936 under the test runner), as the
 // programs see them; test sources are UTF-8, so compare through Utf8/Ansi:
@@ -100,7 +102,7 @@ bool Command(HWND window, int id, Delivery how = Delivery::Send);
 // Makes item index current in a combo box or list box, then tells the parent
 // with CBN_SELCHANGE / LBN_SELCHANGE, as a user's choice does.
 bool SelectItem(HWND list, int index, Delivery how = Delivery::Send);
-// The same for the first item whose text equals text exactly.
+// The same for the first item whose text equals text exactly; false when none does.
 bool SelectItem(HWND list, const char* text, Delivery how = Delivery::Send);
 // Posts WM_LBUTTONDOWN and WM_LBUTTONUP at client point (x, y).
 bool ClickAt(HWND window, int x, int y);
