@@ -54,6 +54,14 @@ inline void SetString(HKEY hive, const char* path, const char* name, const char*
     RegCloseKey(key);
 }
 
+inline void SetDword(HKEY hive, const char* path, const char* name, DWORD value) {
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(hive, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                                             nullptr));
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
+}
+
 inline std::string ProgramFile(const char* name) {
     char path[PathSize];
     EXPECT_TRUE(ProgramFilePath(name, path));

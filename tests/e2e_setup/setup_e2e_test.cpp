@@ -1,0 +1,295 @@
+// uninstall.exe /setup as a user meets it: staged with the stand-ins in a
+// folder with a blank in its name, on a machine where other programs own
+// ".zip", ".cab" and ".iso".
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shlobj.h>
+#include <chrono>
+#include <cstring>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include "tests/driver/ui_driver.h"
+#include "uninstall/common/shell.h"
+#include "uninstall/setup/setup_choices.h"
+#include "uninstall/setup/shell_integration.h"
+#include "uninstall/setup/wine_test_support.h"
+
+using namespace setup_test;
+
+namespace {
+const char Folder[] = "C:\\Program Files\\Zelkova";
+const HKEY Classes = HKEY_CLASSES_ROOT;
+const HKEY User = HKEY_CURRENT_USER;
+const char UninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
+const char AppPathKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Zelkova.exe";
+const char MenuItems[] = "Software\\Zelkova\\Setup\\MenuItems";
+const char* const MenuItemValues[] = {"ExtrTo", "ExtrHere", "Extr", "ExtrSep", "OpenSFX",
+                                      "AddTo", "AddArc", "EmailArc", "EmailOpt"};
+
+std::string InFolder(const char* name) { return std::string(Folder) + "\\" + name; }
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void Stage(bool english) {
+    CreateDirectoryA("C:\\Program Files", nullptr);
+    ASSERT_TRUE(CreateDirectoryA(Folder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    const std::string files = ui::ArgumentPath(4);
+    const std::pair<std::string, const char*> copies[] = {
+        {ui::ArgumentPath(1), "uninstall.exe"}, {ui::ArgumentPath(2), "Zelkova.exe"},
+        {ui::ArgumentPath(3), "zkvext.dll"},    {files + "\\Zkv.txt", "Zkv.txt"},
+        {files + "\\zelkova.hlp", "zelkova.hlp"}, {files + "\\license.txt", "license.txt"}};
+    for (const auto& copy : copies) {
+        ASSERT_TRUE(CopyFileA(copy.first.c_str(), InFolder(copy.second).c_str(), FALSE)) << copy.first;
+    }
+    if (english) ASSERT_TRUE(CopyFileA(ui::ArgumentPath(5).c_str(), InFolder("zkvlng.dll").c_str(), FALSE));
+}
+
+// A visible dialog of the process that has the control id.
+HWND WaitForDialog(DWORD process, int controlId, DWORD timeoutMs = ui::kFindTimeoutMs) {
+    HWND found = nullptr;
+    ui::WaitUntil(
+        [&] {
+            for (HWND window : ui::ProcessWindows(process)) {
+                if (IsWindowVisible(window) && ui::FindControl(window, controlId)) found = window;
+            }
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
+}
+
+int Check(HWND dialog, int id) { return ui::CheckState(ui::FindControl(dialog, id)); }
+
+// A visible top-level window whose title contains part; nullptr when none.
+HWND WindowTitled(const char* part) {
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, nullptr, nullptr)) != nullptr) {
+        char title[256];
+        GetWindowTextA(window, title, sizeof title);
+        if (IsWindowVisible(window) && strstr(title, part)) return window;
+    }
+    return nullptr;
+}
+
+// Ends every process that shows a window whose title contains part (the
+// stand-in archiver, the text viewer).
+void CloseWindowsTitled(const char* part) {
+    HWND window;
+    while ((window = WindowTitled(part)) != nullptr) {
+        DWORD id = 0;
+        GetWindowThreadProcessId(window, &id);
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+        if (!process) break;
+        TerminateProcess(process, 0);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+    }
+}
+
+class SetupEndToEnd : public ::testing::Test {
+  protected:
+    ui::Process program = {nullptr, 0};
+
+    void SetUp() override {
+        Undo();
+        SetString(Classes, ".zip", "", "CompressedFolder");
+        SetString(Classes, ".zip", "Content Type", "application/x-zip-compressed");
+        SetString(Classes, ".cab", "", "CabFolder");
+        SetString(Classes, ".iso", "", "DiscImage");
+    }
+    void TearDown() override {
+        ui::EndProcess(program);
+        CloseWindowsTitled("Zelkova stand-in");
+        Undo();
+    }
+    // Everything setup may have written, and the staged folder.
+    static void Undo() {
+        UpdateAssociations(SetupChoices());
+        UpdateShellExtension(SetupChoices());
+        UpdateShortcuts(SetupChoices(), nullptr);
+        for (const char* key : {"Zelkova", "Zelkova.ZIP", "Zelkova.REV", ".rev", ".zip", ".cab",
+                                ".iso", ".zkv"}) {
+            DeleteTree(Classes, key);
+        }
+        DeleteTree(User, "Software\\Zelkova");
+        DeleteTree(HKEY_LOCAL_MACHINE, UninstallKey);
+        DeleteTree(HKEY_LOCAL_MACHINE, AppPathKey);
+        char folder[PathSize + 1];
+        lstrcpynA(folder, Folder, PathSize);
+        ShellDelete(folder);
+    }
+    void Start(const char* arguments) {
+        std::string line = "\"" + InFolder("uninstall.exe") + "\" " + arguments;
+        program = ui::StartProcess(line.c_str(), Folder);
+        ASSERT_NE(nullptr, program.handle);
+    }
+    void ExpectExit() {
+        DWORD code = 1;
+        ASSERT_TRUE(ui::WaitForExit(program.handle, 20000, &code));
+        EXPECT_EQ(0u, code);
+    }
+};
+
+TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsButtons) {
+    Stage(false);
+    CoInitialize(nullptr);
+    Start("/setup");
+    HWND setup = WaitForDialog(program.id, 5121);
+    ASSERT_NE(nullptr, setup);
+    EXPECT_EQ("Zelkova 中文版安装", ui::Utf8(ui::Text(setup)));
+    for (int id = 5101; id <= 5111; ++id) EXPECT_EQ(BST_CHECKED, Check(setup, id)) << id;
+    EXPECT_EQ(BST_UNCHECKED, Check(setup, 5112)); // ".iso" belongs to another program
+    EXPECT_EQ(BST_UNCHECKED, Check(setup, 5113));
+    EXPECT_EQ(BST_UNCHECKED, Check(setup, 5114));
+    EXPECT_EQ(BST_CHECKED, Check(setup, 5115));
+    EXPECT_EQ(BST_CHECKED, Check(setup, 5116));
+    EXPECT_EQ(BST_UNCHECKED, Check(setup, 5117));
+    EXPECT_EQ(BST_CHECKED, Check(setup, 5118));
+    ui::SaveScreenshot(setup, "setup-zh.png");
+
+    // Select-all ticks the twelve types and nothing else.
+    ui::Click(ui::FindControl(setup, 5102));
+    ui::Click(ui::FindControl(setup, 5119));
+    for (int id = 5101; id <= 5112; ++id) EXPECT_EQ(BST_CHECKED, Check(setup, id)) << id;
+    EXPECT_EQ(BST_UNCHECKED, Check(setup, 5113));
+    EXPECT_EQ(BST_UNCHECKED, Check(setup, 5117));
+
+    // Explorer integration off greys its two options, on enables them again.
+    ui::Click(ui::FindControl(setup, 5116));
+    EXPECT_FALSE(IsWindowEnabled(ui::FindControl(setup, 5117)));
+    EXPECT_FALSE(IsWindowEnabled(ui::FindControl(setup, 5118)));
+    ui::Click(ui::FindControl(setup, 5116));
+    EXPECT_TRUE(IsWindowEnabled(ui::FindControl(setup, 5117)));
+    EXPECT_TRUE(IsWindowEnabled(ui::FindControl(setup, 5118)));
+
+    // Context-menu items: cancel writes nothing, OK writes all nine.
+    ui::Click(ui::FindControl(setup, 5121), ui::Delivery::Post);
+    HWND items = WaitForDialog(program.id, 109);
+    ASSERT_NE(nullptr, items);
+    for (int id = 101; id <= 109; ++id) EXPECT_EQ(BST_CHECKED, Check(items, id)) << id;
+    ui::SaveScreenshot(items, "contextitems-zh.png");
+    ui::Click(ui::FindControl(items, 103));
+    ui::Click(ui::FindControl(items, IDCANCEL), ui::Delivery::Post);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(items); }, 5000));
+    EXPECT_FALSE(KeyExists(User, MenuItems));
+    ui::Click(ui::FindControl(setup, 5121), ui::Delivery::Post);
+    items = WaitForDialog(program.id, 109);
+    ASSERT_NE(nullptr, items);
+    ui::Click(ui::FindControl(items, 103));
+    ui::Click(ui::FindControl(items, IDOK), ui::Delivery::Post);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(items); }, 5000));
+    for (const char* value : MenuItemValues) {
+        EXPECT_EQ(std::string(value) == "Extr" ? 0u : 1u, Dword(User, MenuItems, value)) << value;
+    }
+
+    ui::Click(ui::FindControl(setup, IDOK), ui::Delivery::Post);
+    HWND done = WaitForDialog(program.id, 5107);
+    ASSERT_NE(nullptr, done);
+    EXPECT_EQ(Folder, ui::Text(ui::FindControl(done, 5101)));
+    ui::SaveScreenshot(done, "done-zh.png");
+
+    // What OK applied.
+    EXPECT_EQ("Zelkova.ZIP", Value(Classes, ".zip", ""));
+    EXPECT_EQ("Zelkova", Value(Classes, ".iso", ""));
+    EXPECT_EQ("CompressedFolder", Value(User, "Software\\Zelkova\\Setup\\.zip", "Type"));
+    EXPECT_EQ("DiscImage", Value(User, "Software\\Zelkova\\Setup\\.iso", "Type"));
+    EXPECT_EQ("\"" + InFolder("uninstall.exe") + "\"",
+              Value(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString"));
+    EXPECT_EQ(InFolder("Zelkova.exe"), Value(HKEY_LOCAL_MACHINE, AppPathKey, ""));
+    EXPECT_EQ(InFolder("zkvext.dll"),
+              Value(Classes, "CLSID\\{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}\\InProcServer32", ""));
+    EXPECT_EQ(InFolder("zipnew.dat"), Value(Classes, ".zip\\ShellNew", "FileName"));
+    EXPECT_EQ(22u, FileText(InFolder("zipnew.dat")).size());
+
+    // "Run Zelkova" starts the stand-in, named unambiguously.
+    ui::Click(ui::FindControl(done, 5102));
+    ASSERT_NE(nullptr, ui::WaitForWindow("Zelkova stand-in", nullptr));
+    EXPECT_EQ("\"" + InFolder("Zelkova.exe") + "\"\r\n", FileText(InFolder("Zelkova.log")));
+    // "View licence" opens license.txt in the text viewer.
+    ui::Click(ui::FindControl(done, 5104));
+    EXPECT_TRUE(ui::WaitUntil([] { return WindowTitled("license") != nullptr; }, 10000));
+    ui::Click(ui::FindControl(done, IDOK));
+    ExpectExit();
+    CloseWindowsTitled("license");
+    CoUninitialize();
+}
+
+TEST_F(SetupEndToEnd, EscapeOnTheSetupDialogChangesNothing) {
+    Stage(false);
+    Start("/setup");
+    HWND setup = WaitForDialog(program.id, 5121);
+    ASSERT_NE(nullptr, setup);
+    ui::PressKey(setup, VK_ESCAPE);
+    ExpectExit();
+    EXPECT_FALSE(KeyExists(User, "Software\\Zelkova"));
+    EXPECT_EQ("CompressedFolder", Value(Classes, ".zip", ""));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
+    EXPECT_FALSE(KeyExists(Classes, "Zelkova"));
+}
+
+TEST_F(SetupEndToEnd, SilentSetupShowsNothingAndAppliesTheSavedChoices) {
+    Stage(false);
+    SetDword(User, "Software\\Zelkova\\Setup\\.cab", "Set", 0);
+    SetDword(User, "Software\\Zelkova\\Setup\\Links", "Desktop", 1);
+    SetDword(User, "Software\\Zelkova\\Setup\\Links", "Programs", 0);
+
+    // A bare process start of the same program ("/clean" does nothing) for comparison.
+    auto start = std::chrono::steady_clock::now();
+    Start("/clean");
+    ExpectExit();
+    ui::EndProcess(program);
+    double bare = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    start = std::chrono::steady_clock::now();
+    Start("/setup /s");
+    bool sawWindow = false;
+    ui::WaitUntil(
+        [&] {
+            for (HWND window : ui::ProcessWindows(program.id)) sawWindow |= IsWindowVisible(window) != 0;
+            return WaitForSingleObject(program.handle, 0) == WAIT_OBJECT_0;
+        },
+        20000);
+    ExpectExit();
+    double silent = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    printf("wall time: uninstall.exe /setup /s %.3f s, uninstall.exe /clean %.3f s\n", silent, bare);
+    RecordProperty("silent_setup_ms", static_cast<int>(silent * 1000));
+    RecordProperty("bare_start_ms", static_cast<int>(bare * 1000));
+
+    EXPECT_FALSE(sawWindow);
+    EXPECT_EQ("CabFolder", Value(Classes, ".cab", ""));
+    EXPECT_EQ("Zelkova.ZIP", Value(Classes, ".zip", ""));
+    EXPECT_EQ("DiscImage", Value(Classes, ".iso", ""));
+    char desktop[MAX_PATH];
+    SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES,
+              GetFileAttributesA((std::string(desktop) + "\\Zelkova.lnk").c_str()));
+    EXPECT_EQ(1u, Dword(User, "Software\\Zelkova\\Setup\\.zkv", "Set")); // saved again
+    EXPECT_EQ(0u, Dword(User, "Software\\Zelkova\\Setup\\.cab", "Set"));
+}
+
+TEST_F(SetupEndToEnd, EnglishLanguageLibraryDialogs) {
+    Stage(true);
+    Start("/setup");
+    HWND setup = WaitForDialog(program.id, 5121);
+    ASSERT_NE(nullptr, setup);
+    EXPECT_EQ("Zelkova Setup", ui::Text(setup));
+    ui::SaveScreenshot(setup, "setup-en.png");
+    ui::Click(ui::FindControl(setup, 5121), ui::Delivery::Post);
+    HWND items = WaitForDialog(program.id, 109);
+    ASSERT_NE(nullptr, items);
+    ui::SaveScreenshot(items, "contextitems-en.png");
+    ui::PressKey(items, VK_ESCAPE);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(items); }, 5000));
+    ui::Click(ui::FindControl(setup, IDOK), ui::Delivery::Post);
+    HWND done = WaitForDialog(program.id, 5107);
+    ASSERT_NE(nullptr, done);
+    ui::SaveScreenshot(done, "done-en.png");
+    ui::Click(ui::FindControl(done, IDOK));
+    ExpectExit();
+}
+} // namespace
