@@ -1,0 +1,63 @@
+#include "tests/e2e_sombrel/popup_pixels.h"
+
+#include "tests/driver/ui_driver.h"
+
+#include <vector>
+
+HWND WaitForPopupMenu(DWORD processId) { return ui::WaitForWindow(nullptr, "#32768", processId); }
+
+std::string PopupItemInk(HWND popup) {
+    RECT rect;
+    if (!GetWindowRect(popup, &rect)) return "";
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const DWORD* pixels = static_cast<const DWORD*>(bits);
+    auto rgb = [](COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); };
+    const DWORD background = rgb(GetSysColor(COLOR_MENU));
+    const DWORD text = rgb(GetSysColor(COLOR_MENUTEXT));
+    // An item's row: inked lines with gaps of at most two blank lines (the
+    // gap between a text and its access-key underline).
+    const int kMaxGapInRow = 2;
+    std::string ink;
+    bool inBand = false, bandHasText = false;
+    int gap = 0;
+    const int margin = 4; // inside the frame
+    for (int y = margin; y <= height - margin; ++y) {
+        bool inked = false, hasText = false;
+        for (int x = margin; y < height - margin && x < width - margin; ++x) {
+            const DWORD pixel = pixels[y * width + x] & 0xFFFFFF;
+            inked |= pixel != background;
+            hasText |= pixel == text;
+        }
+        if (inked) {
+            bandHasText |= hasText;
+            inBand = true;
+            gap = 0;
+        } else if (inBand && (++gap > kMaxGapInRow || y == height - margin)) {
+            ink += bandHasText ? 'E' : 'D';
+            inBand = bandHasText = false;
+        }
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return ink;
+}
+
+void ClosePopupMenu(HWND popup) {
+    PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+    ui::WaitUntil([&] { return !IsWindowVisible(popup); }, ui::kFindTimeoutMs);
+}
