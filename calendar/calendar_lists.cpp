@@ -1,13 +1,18 @@
 #include "calendar/calendar_lists.h"
 
-#include <cstdio>
-
 const char* const kMonthNames[kMonthCount] = {"January", "February", "March",     "April",
                                               "May",     "June",     "July",      "August",
                                               "September", "October", "November", "December"};
 
 void YearListText(int position, char* buffer, int size) {
-    std::snprintf(buffer, static_cast<std::size_t>(size), " %04d", kFirstListYear + position);
+    const char* digits = "0123456789";
+    int year = kFirstListYear + position;
+    char text[6] = {' ', digits[year / 1000 % 10], digits[year / 100 % 10], digits[year / 10 % 10],
+                    digits[year % 10], '\0'};
+    if (size <= 0) return;
+    int i = 0;
+    for (; i < size - 1 && text[i]; ++i) buffer[i] = text[i];
+    buffer[i] = '\0';
 }
 
 int YearFromListText(const char* text) {

@@ -9,8 +9,6 @@
 #include "forms/form.h"
 #include "forms/message_box.h"
 
-#include <cstdio>
-
 namespace {
 
 const char kProgramTitle[] = "calendar";
@@ -125,7 +123,7 @@ void DefineControls() {
     Place(Shape1, kShape, 120, 840, 2655, 1935);
     static char numbers[kDayLabels][3];
     for (int i = 0; i < kDayLabels; ++i) {
-        std::snprintf(numbers[i], sizeof numbers[i], "%d", i + 1);
+        wsprintfA(numbers[i], "%d", i + 1);
         Place(lblnumber[i], kLabel, 240 + 360 * (i % 7), 960 + 360 * (i / 7), 300, 285, numbers[i]);
         lblnumber[i].index = i;
         lblnumber[i].alignment = kAlignCentre;

@@ -14,14 +14,18 @@ const char kFormClass[] = "ZkForm";
 
 Form* FormOf(HWND hwnd) { return reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
 
+// Read once; a plain variable rather than a function-local static, whose
+// thread-safe initialisation would pull the C++ runtime's guard code in.
+int screenDpi = 0;
+
 int ScreenDpi() {
-    static const int dpi = [] {
+    if (!screenDpi) {
         HDC dc = GetDC(nullptr);
-        int value = GetDeviceCaps(dc, LOGPIXELSY);
+        screenDpi = GetDeviceCaps(dc, LOGPIXELSY);
         ReleaseDC(nullptr, dc);
-        return value > 0 ? value : 96;
-    }();
-    return dpi;
+        if (screenDpi <= 0) screenDpi = 96;
+    }
+    return screenDpi;
 }
 
 void MoveFocus(HWND hwnd, WPARAM wParam, LPARAM lParam) {
