@@ -5,7 +5,7 @@
 #include "sombrel/form1.h"
 #include "sombrel/res/resource_ids.h"
 
-#include <cstdio>
+#include <cstring>
 
 bool StartProgram(const ProgramCommand& command) {
     char line[kCommandLineSize];
@@ -14,10 +14,11 @@ bool StartProgram(const ProgramCommand& command) {
 
 void ReportStartFailure(const ProgramCommand& command) {
     char line[kCommandLineSize];
-    if (!BuildCommandLine(command, line, sizeof line))
-        std::snprintf(line, sizeof line, "%s", command.program);
-    char format[256], message[sizeof format + kCommandLineSize];
-    LoadSombrelText(IDS_START_FAILED, format, sizeof format);
-    std::snprintf(message, sizeof message, format, line);
+    const char* named = BuildCommandLine(command, line, sizeof line) ? line : command.program;
+    // The string table's lead-in, then the command line, cut to fit.
+    char message[256 + kCommandLineSize];
+    LoadSombrelText(IDS_START_FAILED, message, 256);
+    const size_t length = std::strlen(message);
+    lstrcpynA(message + length, named, static_cast<int>(sizeof message - length));
     ShowMessage(&Form1, message, Form1.caption);
 }
