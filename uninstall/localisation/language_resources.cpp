@@ -154,13 +154,12 @@ const char* LanguageResources::FindSorted(const char* key) const {
 
 const char* LanguageResources::FindLinear(const char* key) const {
     const char* line = text;
-    while (*line != '\0') {
-        if (std::strncmp(key, line, KeyLength) == 0 && line[KeyLength] == '=' &&
+    while (line && *line != '\0') {
+        if (*line == *key && std::strncmp(key, line, KeyLength) == 0 && line[KeyLength] == '=' &&
             line[KeyLength + 1] == '"')
             return line;
-        while (*line != '\0' && *line != Separator)
-            ++line;
-        while (*line == Separator)
+        line = std::strchr(line, Separator);
+        while (line && *line == Separator)
             ++line;
     }
     return nullptr;
