@@ -1,0 +1,78 @@
+// The batch file written and run for real through Wine's cmd.exe.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "uninstall/removal/batch_file.h"
+#include "uninstall/removal/batch_text.h"
+#include "uninstall/removal/scratch_folder_wine_test.h"
+
+namespace {
+
+// "测试" in code page 936, the ANSI and the OEM code page of the test prefix.
+const char* const Chinese = "\xB2\xE2\xCA\xD4";
+
+TEST(PathForBatch, DoublesPercentAndKeepsTextTheOemCodePageCanHold) {
+    ASSERT_EQ(GetOEMCP(), 936u);
+    char out[64];
+    ASSERT_TRUE(PathForBatch((std::string("C:\\50%\\") + Chinese).c_str(), out, sizeof out));
+    EXPECT_EQ(std::string(out), std::string("C:\\50%%\\") + Chinese);
+    EXPECT_FALSE(PathForBatch("C:\\%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%", out, sizeof out));
+}
+
+TEST(CommandInterpreter, FallsBackToTheSystemsOwnWithoutComspec) {
+    char saved[MAX_PATH] = "";
+    GetEnvironmentVariableA("COMSPEC", saved, sizeof saved);
+    char system[MAX_PATH], windows[MAX_PATH], out[MAX_PATH];
+    GetSystemDirectoryA(system, sizeof system);
+    GetWindowsDirectoryA(windows, sizeof windows);
+
+    SetEnvironmentVariableA("COMSPEC", "X:\\shell\\my.exe");
+    EXPECT_TRUE(CommandInterpreter(out, sizeof out, true));
+    EXPECT_STREQ(out, "X:\\shell\\my.exe");
+    SetEnvironmentVariableA("COMSPEC", nullptr);
+    EXPECT_TRUE(CommandInterpreter(out, sizeof out, true));
+    EXPECT_EQ(std::string(out), std::string(system) + "\\cmd.exe");
+    EXPECT_TRUE(CommandInterpreter(out, sizeof out, false));
+    EXPECT_EQ(std::string(out), std::string(windows) + "\\command.com");
+    EXPECT_FALSE(CommandInterpreter(out, 8, true));
+    SetEnvironmentVariableA("COMSPEC", saved);
+}
+
+// A program folder whose names hold "%", blanks and Chinese characters: the
+// batch run removes the program file, its folder and itself.
+void RunBatchInFolder(bool withoutComspec) {
+    ScratchFolder outer("zk-batch");
+    const std::string folder = outer / (std::string("Zkv 50%PATH% ") + Chinese);
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::string program = folder + "\\uninstall.exe";
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, sizeof system);
+    // A harmless program that ends at once takes the place of the "/wait" instance.
+    ASSERT_TRUE(CopyFileA((std::string(system) + "\\hostname.exe").c_str(), program.c_str(), FALSE));
+    const std::string batch = outer / BatchFileName;
+    ASSERT_TRUE(WriteBatchFile(batch.c_str(), program.c_str(), folder.c_str(), true));
+
+    char saved[MAX_PATH] = "";
+    GetEnvironmentVariableA("COMSPEC", saved, sizeof saved);
+    if (withoutComspec)
+        SetEnvironmentVariableA("COMSPEC", nullptr);
+    SetCurrentDirectoryA(outer.path.c_str());
+    ASSERT_TRUE(StartBatch(batch.c_str(), true));
+    SetEnvironmentVariableA("COMSPEC", saved);
+
+    for (int i = 0; i < 200 && (ScratchFolder::Exists(folder) || ScratchFolder::Exists(batch)); ++i)
+        Sleep(50);
+    EXPECT_FALSE(ScratchFolder::Exists(program));
+    EXPECT_FALSE(ScratchFolder::Exists(folder));
+    EXPECT_FALSE(ScratchFolder::Exists(batch));
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, sizeof windows);
+    SetCurrentDirectoryA(windows);
+}
+
+TEST(BatchRun, RemovesAProgramFolderWithPercentAndChineseInItsName) { RunBatchInFolder(false); }
+
+TEST(BatchRun, RunsWithoutComspecThroughTheSystemsInterpreter) { RunBatchInFolder(true); }
+
+} // namespace
