@@ -69,6 +69,7 @@ TEST_F(SombrelTest, AlarmTimeEnteredThroughTheMenuStartsTheAlarmProgramOnce) {
     ASSERT_EQ(1u, starts.size());
     EXPECT_NE(std::string::npos, starts[0].find("Tavlin.exe"));
     EXPECT_TRUE(LogLines(kConsoleToolLog).empty());
+    EXPECT_EQ(target, ui::Text(ControlAt(sombrel.window, 1))); // kept for the next day
 }
 
 TEST_F(SombrelTest, ShutdownTimeStartsTheConsoleToolWithIoff) {
