@@ -39,7 +39,7 @@ mode=silent
 [ "$interactive" = 1 ] && mode=stage
 echo "demo: staging $install_folder in a new prefix ($mode)"
 "$root/tests/wine-run" --keep "$prefix" cmd.exe /c "$(winpath "$root/tools/demo/setup.bat")" \
-  "$(winpath "$demo/stage")" "$mode" "$(winpath "$demo/times.txt")"
+  "$(winpath "$demo/stage")" "$mode"
 
 if [ "$interactive" = 1 ]; then
   [ -n "${DISPLAY:-}" ] || { echo "demo: DEMO_INTERACTIVE=1 needs a DISPLAY" >&2; exit 1; }
@@ -58,15 +58,8 @@ echo
 echo "What setup did ($install_folder):"
 perl "$root/tools/demo/report.pl" "$prefix"
 echo
-echo "Links"
-(cd "$prefix/drive_c" && find users ProgramData -name '*.lnk' 2>/dev/null | grep -i zelkova | sed 's/^/  C:\//') || echo "  (none)"
-if [ -f "$demo/times.txt" ]; then
-  # Centiseconds from cmd's %TIME% (H:MM:SS.cc).
-  awk '{ split($2, t, "[:.]"); cs[$1] = ((t[1] * 60 + t[2]) * 60 + t[3]) * 100 + t[4] }
-       END { printf "\nWall time: uninstall.exe /clean (bare start) %.2f s, /setup /s %.2f s\n",
-             (cs["setup"] - cs["bare"]) / 100, (cs["end"] - cs["setup"]) / 100 }' "$demo/times.txt"
-fi
-
+echo "Links and program groups"
+(cd "$prefix/drive_c" && find users ProgramData -name '*.lnk' 2>/dev/null | grep -i zelkova | sed 's|/|\\|g; s/^/  C:\\/') || echo "  (none)"
 # Removal: tools/demo-uninstall.sh PREFIX INSTALL_FOLDER, when it exists.
 if [ -x "$root/tools/demo-uninstall.sh" ]; then
   echo

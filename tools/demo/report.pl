@@ -5,6 +5,7 @@
 #   report.pl PREFIX
 use strict;
 use warnings;
+no warnings qw(surrogate nonchar non_unicode);
 binmode STDOUT, ':encoding(UTF-8)';
 
 my $prefix = shift or die "usage: report.pl PREFIX\n";
@@ -78,7 +79,8 @@ my $clsid = '{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}';
 print "\nShell extension $clsid\n";
 my $server = $classes->("CLSID\\$clsid\\InProcServer32");
 printf "  server: %s (%s)\n", show($server && $server->{''}), show($server && $server->{threadingmodel});
-my @handlers = grep { /shellex\\.*(\Q\L$clsid\E|zelkova|drophandler)$/ && exists $machine->{$_}{''} }
+my $own = quotemeta lc $clsid;
+my @handlers = grep { /shellex\\.*($own|zelkova|drophandler)$/ && exists $machine->{$_}{''} }
                sort keys %$machine;
 printf "  handler entries: %d\n", scalar @handlers;
 my $approved = $machine->{lc 'Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved'} || {};

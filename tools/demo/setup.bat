@@ -2,7 +2,7 @@
 rem Runs inside the demo prefix. Other programs own ".zip", ".cab" and ".iso",
 rem as on a used machine; Zelkova is copied to C:\Program Files\Zelkova from
 rem the staging folder %1; with "silent" as %2, setup runs there without a
-rem window and the start times go to %3.
+rem window.
 set reg=C:\windows\system32\reg.exe
 %reg% add HKCR\.zip /ve /d CompressedFolder /f >nul
 %reg% add HKCR\.zip /v "Content Type" /d application/x-zip-compressed /f >nul
@@ -16,8 +16,4 @@ copy /y "%~1\*.*" "C:\Program Files\Zelkova\" >nul
 if not "%2"=="silent" goto :eof
 
 cd /d "C:\Program Files\Zelkova"
-echo bare %TIME%> "%~3"
-uninstall.exe /clean
-echo setup %TIME%>> "%~3"
 uninstall.exe /setup /s
-echo end %TIME%>> "%~3"
