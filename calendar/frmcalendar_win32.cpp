@@ -143,9 +143,11 @@ int RunCalendar(HINSTANCE instance) {
     frmcalendar.events.load = Form_Load;
     if (!FormCreate(&frmcalendar, instance)) return 1;
     DefineControls();
-    // Tab order: the controls in the order they are added.
+    // Tab order and stacking: the controls in the order they are added, the
+    // first on top. lbldate's top edge lies under lblday's empty bottom edge,
+    // so lbldate goes first, or its first line would be cut.
     Control* order[] = {&Label1[0], &cbomonth, &Label1[1], &cboyear, &cmdok, &cmdcancel,
-                        &lblday,    &lbldate,  &Shape1};
+                        &lbldate,   &lblday,   &Shape1};
     for (Control* control : order) FormAddControl(&frmcalendar, control);
     for (Control& label : lblnumber) FormAddControl(&frmcalendar, &label);
     return FormRun(&frmcalendar);

@@ -202,9 +202,14 @@ void FormSetWindowState(Form* form, int state) {
         form->startState = state;
         return;
     }
-    ShowWindow(form->hwnd, state == kStateMinimised   ? SW_MINIMIZE
-                           : state == kStateMaximised ? SW_MAXIMIZE
-                                                      : SW_RESTORE);
+    if (state == kStateMinimised || state == kStateMaximised) {
+        ShowWindow(form->hwnd, state == kStateMinimised ? SW_MINIMIZE : SW_MAXIMIZE);
+        return;
+    }
+    // A window that was maximised before it was minimised comes back
+    // maximised from the first restore; the second makes it normal.
+    ShowWindow(form->hwnd, SW_RESTORE);
+    if (IsZoomed(form->hwnd)) ShowWindow(form->hwnd, SW_RESTORE);
 }
 
 void FormSetOuterSize(Form* form, int width, int height) {

@@ -11,8 +11,8 @@ enum ControlId {
     kYearList = 1003,
     kOk = 1004,
     kCancel = 1005,
-    kWeekday = 1006,
-    kLongDate = 1007,
+    kLongDate = 1006,
+    kWeekday = 1007,
     kFirstDay = 1009, // lblnumber(0), day 1
 };
 
