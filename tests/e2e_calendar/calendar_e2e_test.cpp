@@ -162,6 +162,21 @@ TEST_F(Calendar, DayPastTheEndOfTheNewMonthBecomesItsLastDay) {
     EXPECT_EQ(LongDate(2003, 2, 28), ConfirmWith(0));
 }
 
+TEST_F(Calendar, AccessKeysOfTheLabelsMoveTheFocusToTheirLists) {
+    auto focus = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+        return info.hwndFocus;
+    };
+    ASSERT_TRUE(ui::WaitUntil([&] { return focus() == Control(kMonthList); }, 5000));
+    const LPARAM alt = 1 | 1L << 29;
+    PostMessageA(Control(kMonthList), WM_SYSCHAR, 'y', alt);
+    EXPECT_TRUE(ui::WaitUntil([&] { return focus() == Control(kYearList); }, 5000));
+    PostMessageA(Control(kYearList), WM_SYSCHAR, 'm', alt);
+    EXPECT_TRUE(ui::WaitUntil([&] { return focus() == Control(kMonthList); }, 5000));
+}
+
 TEST_F(Calendar, EscEndsTheProgram) { ExpectEndsWith(VK_ESCAPE); }
 
 TEST_F(Calendar, CancelEndsTheProgram) { ExpectEndsWith(0); }
