@@ -11,14 +11,13 @@ enum ControlKind {
     kTextField, // single-line edit; change handler
     kDropDown,  // drop-down list, choose only; change handler (selection change)
     kButton,    // push button; click handler; default (Enter) or cancel (Esc)
-    kPicture,   // shows a bitmap or paints through a callback
+    kPicture,   // shows a bitmap
     kShape,     // rectangle outline drawn on the form, transparent inside
 };
 
 enum LabelAlignment { kAlignLeft, kAlignCentre, kAlignRight };
 
 typedef void (*ControlHandler)(Control* control);
-typedef void (*PaintHandler)(Control* control, HDC dc);
 
 struct Control {
     ControlKind kind = kLabel;
@@ -40,11 +39,9 @@ struct Control {
 
     // Picture boxes.
     HBITMAP bitmap = nullptr; // drawn at the top left; not owned
-    PaintHandler paint = nullptr;
 
-    ControlHandler click = nullptr;  // labels, buttons, pictures
+    ControlHandler click = nullptr;  // labels, buttons
     ControlHandler change = nullptr; // text fields, drop-down lists, labels (text change)
-    void* user = nullptr;
 
     // Set by FormAddControl.
     Form* form = nullptr;
@@ -62,18 +59,12 @@ void ControlGetText(const Control* control, char* buffer, int size);
 // Sets the text; on a label whose text changes, the change handler runs.
 void ControlSetText(Control* control, const char* text);
 void ControlSetVisible(Control* control, bool visible);
-void ControlSetFocus(Control* control);
 
 // Labels.
 void LabelSetBorder(Control* label, bool border);
-void LabelSetColors(Control* label, COLORREF foreColor, COLORREF backColor);
 
 // Drop-down lists. Setting the list index to a different position runs the
 // change handler, as a choice by the user does; -1 clears the choice.
 void ListAddItem(Control* list, const char* text);
-int ListCount(const Control* list);
 int ListGetIndex(const Control* list);
 void ListSetIndex(Control* list, int index);
-
-// Picture boxes: a new bitmap (not owned) is drawn at once.
-void PictureSetBitmap(Control* picture, HBITMAP bitmap);

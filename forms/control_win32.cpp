@@ -8,8 +8,7 @@ Control* ControlOf(HWND hwnd) {
     return hwnd ? reinterpret_cast<Control*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)) : nullptr;
 }
 
-// The picture box: a plain child window that draws its bitmap or lets the
-// program paint.
+// The picture box: a plain child window that draws its bitmap.
 const char kPictureClass[] = "ZkPicture";
 
 LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -26,12 +25,7 @@ LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
             SelectObject(source, old);
             DeleteDC(source);
         }
-        if (picture->paint) picture->paint(picture, dc);
         EndPaint(hwnd, &paint);
-        return 0;
-    }
-    if (message == WM_LBUTTONUP && picture && picture->click) {
-        picture->click(picture);
         return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -186,10 +180,6 @@ void ControlSetVisible(Control* control, bool visible) {
     }
 }
 
-void ControlSetFocus(Control* control) {
-    if (control->hwnd) SetFocus(control->hwnd);
-}
-
 void LabelSetBorder(Control* label, bool border) {
     label->border = border;
     if (!label->hwnd) return;
@@ -202,20 +192,8 @@ void LabelSetBorder(Control* label, bool border) {
     InvalidateRect(label->hwnd, nullptr, TRUE);
 }
 
-void LabelSetColors(Control* label, COLORREF foreColor, COLORREF backColor) {
-    label->foreColor = foreColor;
-    label->backColor = backColor;
-    if (label->backBrush) DeleteObject(label->backBrush);
-    label->backBrush = label->hwnd ? CreateSolidBrush(ResolveColor(backColor)) : nullptr;
-    if (label->hwnd) InvalidateRect(label->hwnd, nullptr, TRUE);
-}
-
 void ListAddItem(Control* list, const char* text) {
     SendMessageA(list->hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-}
-
-int ListCount(const Control* list) {
-    return static_cast<int>(SendMessageA(list->hwnd, CB_GETCOUNT, 0, 0));
 }
 
 int ListGetIndex(const Control* list) {
@@ -226,9 +204,4 @@ void ListSetIndex(Control* list, int index) {
     if (index == ListGetIndex(list)) return;
     SendMessageA(list->hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     if (list->change) list->change(list);
-}
-
-void PictureSetBitmap(Control* picture, HBITMAP bitmap) {
-    picture->bitmap = bitmap;
-    if (picture->hwnd) InvalidateRect(picture->hwnd, nullptr, TRUE);
 }

@@ -54,7 +54,6 @@ struct Form {
     bool fontBold = false;
     int startState = kStateNormal; // window state when FormRun shows it
     FormEvents events{};
-    void* user = nullptr; // the program's own data
 
     // Set by FormCreate and the Add functions.
     HWND hwnd = nullptr;
@@ -86,10 +85,8 @@ void FormUnload(Form* form);
 int FormGetWindowState(const Form* form);
 void FormSetWindowState(Form* form, int state);
 
-// Outer size of the window (border, caption and menu bar included), in twips.
+// Sets the outer size of the window (border, caption and menu bar included), in twips.
 void FormSetOuterSize(Form* form, int width, int height);
-int FormOuterWidth(const Form* form);
-int FormOuterHeight(const Form* form);
 
 // Attaches a menu bar (null removes it); the form does not own the menu.
 void FormSetMenu(Form* form, HMENU menu);

@@ -217,18 +217,6 @@ void FormSetOuterSize(Form* form, int width, int height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int FormOuterWidth(const Form* form) {
-    RECT rect;
-    GetWindowRect(form->hwnd, &rect);
-    return PixelsToTwips(rect.right - rect.left, ScreenDpi());
-}
-
-int FormOuterHeight(const Form* form) {
-    RECT rect;
-    GetWindowRect(form->hwnd, &rect);
-    return PixelsToTwips(rect.bottom - rect.top, ScreenDpi());
-}
-
 void FormSetMenu(Form* form, HMENU menu) { SetMenu(form->hwnd, menu); }
 
 void FormActivate(Form* form) {

@@ -15,4 +15,3 @@ struct Timer {
 
 bool FormAddTimer(Form* form, Timer* timer);
 void TimerSetEnabled(Timer* timer, bool enabled);
-void TimerSetInterval(Timer* timer, int interval);

@@ -25,8 +25,3 @@ void TimerSetEnabled(Timer* timer, bool enabled) {
     timer->enabled = enabled;
     Apply(timer);
 }
-
-void TimerSetInterval(Timer* timer, int interval) {
-    timer->interval = interval;
-    Apply(timer);
-}

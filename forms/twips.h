@@ -6,5 +6,3 @@ constexpr int kTwipsPerInch = 1440;
 
 // Pixels for a length in twips at the given dots per inch, rounded to nearest.
 int TwipsToPixels(int twips, int dotsPerInch);
-// Twips for a length in pixels at the given dots per inch.
-int PixelsToTwips(int pixels, int dotsPerInch);
