@@ -15,18 +15,6 @@ void YearListText(int position, char* buffer, int size) {
     buffer[i] = '\0';
 }
 
-int YearFromListText(const char* text) {
-    int year = 0;
-    bool digits = false;
-    for (; *text; ++text) {
-        if (*text == ' ') continue;
-        if (*text < '0' || *text > '9' || year > 9999) return 0;
-        year = year * 10 + (*text - '0');
-        digits = true;
-    }
-    return digits ? year : 0;
-}
-
 int NearestYearPosition(int year) {
     if (year < kFirstListYear) return 0;
     if (year > kLastListYear) return kYearCount - 1;

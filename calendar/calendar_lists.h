@@ -10,7 +10,5 @@ extern const char* const kMonthNames[kMonthCount]; // "January" to "December"
 
 // The year item at a position: one space and four digits (" 2004").
 void YearListText(int position, char* buffer, int size);
-// The year an item's text names, spaces ignored; 0 when it names none.
-int YearFromListText(const char* text);
 // The position of the year, or of the nearest year in the list.
 int NearestYearPosition(int year);

@@ -123,7 +123,7 @@ void DefineControls() {
     Place(Shape1, kShape, 120, 840, 2655, 1935);
     static char numbers[kDayLabels][3];
     for (int i = 0; i < kDayLabels; ++i) {
-        wsprintfA(numbers[i], "%d", i + 1);
+        wsprintfA(numbers[i], "%d", i + 1); // at most two digits
         Place(lblnumber[i], kLabel, 240 + 360 * (i % 7), 960 + 360 * (i / 7), 300, 285, numbers[i]);
         lblnumber[i].index = i;
         lblnumber[i].alignment = kAlignCentre;

@@ -3,6 +3,7 @@
 #include "calendar/weekday_names.h"
 
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
@@ -77,19 +78,23 @@ TEST(WeekdayNames, FromSundayWithSaturdayForAnyOtherNumber) {
         EXPECT_STREQ(expected[number], WeekdayName(number)) << number;
 }
 
-TEST(CalendarLists, YearItemsAreASpaceAndFourDigitsAndReadBack) {
+TEST(CalendarLists, YearItemsAreASpaceAndTheFourDigitsOfPositionPlus1960) {
     char text[8];
     for (int position = 0; position < kYearCount; ++position) {
         YearListText(position, text, sizeof text);
         ASSERT_EQ(5u, std::strlen(text));
         ASSERT_EQ(' ', text[0]);
-        ASSERT_EQ(kFirstListYear + position, YearFromListText(text)) << text;
+        ASSERT_EQ(kFirstListYear + position, std::atoi(text + 1)) << text;
     }
+    YearListText(0, text, sizeof text);
+    EXPECT_STREQ(" 1960", text);
     YearListText(44, text, sizeof text);
     EXPECT_STREQ(" 2004", text);
-    EXPECT_EQ(0, YearFromListText(""));
-    EXPECT_EQ(0, YearFromListText("  "));
-    EXPECT_EQ(0, YearFromListText("20x4"));
+    YearListText(100, text, sizeof text);
+    EXPECT_STREQ(" 2060", text);
+    char small[3];
+    YearListText(44, small, sizeof small);
+    EXPECT_STREQ(" 2", small);
 }
 
 TEST(CalendarLists, MonthNamesInOrder) {
