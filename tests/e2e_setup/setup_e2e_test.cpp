@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <chrono>
-#include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -46,41 +45,35 @@ void Stage(bool english) {
     for (const auto& copy : copies) {
         ASSERT_TRUE(CopyFileA(copy.first.c_str(), InFolder(copy.second).c_str(), FALSE)) << copy.first;
     }
-    if (english) ASSERT_TRUE(CopyFileA(ui::ArgumentPath(5).c_str(), InFolder("zkvlng.dll").c_str(), FALSE));
+    if (english) {
+        ASSERT_TRUE(CopyFileA(ui::ArgumentPath(5).c_str(), InFolder("zkvlng.dll").c_str(), FALSE));
+    }
 }
 
-// A visible dialog of the process that has the control id.
-HWND WaitForDialog(DWORD process, int controlId, DWORD timeoutMs = ui::kFindTimeoutMs) {
+// A visible dialog of the process that has the control id (and not the
+// other one: SETUPDLG has every control id of DONEDLG).
+HWND WaitForDialog(DWORD process, int controlId, int absentId = 0) {
     HWND found = nullptr;
     ui::WaitUntil(
         [&] {
             for (HWND window : ui::ProcessWindows(process)) {
-                if (IsWindowVisible(window) && ui::FindControl(window, controlId)) found = window;
+                if (IsWindowVisible(window) && ui::FindControl(window, controlId) &&
+                    !(absentId && ui::FindControl(window, absentId))) {
+                    found = window;
+                }
             }
             return found != nullptr;
         },
-        timeoutMs);
+        ui::kFindTimeoutMs);
     return found;
 }
 
 int Check(HWND dialog, int id) { return ui::CheckState(ui::FindControl(dialog, id)); }
 
-// A visible top-level window whose title contains part; nullptr when none.
-HWND WindowTitled(const char* part) {
-    HWND window = nullptr;
-    while ((window = FindWindowExA(nullptr, window, nullptr, nullptr)) != nullptr) {
-        char title[256];
-        GetWindowTextA(window, title, sizeof title);
-        if (IsWindowVisible(window) && strstr(title, part)) return window;
-    }
-    return nullptr;
-}
-
-// Ends every process that shows a window whose title contains part (the
-// stand-in archiver, the text viewer).
-void CloseWindowsTitled(const char* part) {
+// Ends every process that shows a window with this title (the stand-ins).
+void CloseWindowsTitled(const char* title) {
     HWND window;
-    while ((window = WindowTitled(part)) != nullptr) {
+    while ((window = FindWindowA(nullptr, title)) != nullptr) {
         DWORD id = 0;
         GetWindowThreadProcessId(window, &id);
         HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
@@ -113,7 +106,7 @@ class SetupEndToEnd : public ::testing::Test {
         UpdateShellExtension(SetupChoices());
         UpdateShortcuts(SetupChoices(), nullptr);
         for (const char* key : {"Zelkova", "Zelkova.ZIP", "Zelkova.REV", ".rev", ".zip", ".cab",
-                                ".iso", ".zkv"}) {
+                                ".iso", ".zkv", ".txt", "ZkTestText"}) {
             DeleteTree(Classes, key);
         }
         DeleteTree(User, "Software\\Zelkova");
@@ -150,7 +143,7 @@ TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsBut
     EXPECT_EQ(BST_CHECKED, Check(setup, 5116));
     EXPECT_EQ(BST_UNCHECKED, Check(setup, 5117));
     EXPECT_EQ(BST_CHECKED, Check(setup, 5118));
-    ui::SaveScreenshot(setup, "setup-zh.png");
+    ui::SaveScreenshot(setup, "setup-setupdlg-zh.png");
 
     // Select-all ticks the twelve types and nothing else.
     ui::Click(ui::FindControl(setup, 5102));
@@ -172,7 +165,7 @@ TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsBut
     HWND items = WaitForDialog(program.id, 109);
     ASSERT_NE(nullptr, items);
     for (int id = 101; id <= 109; ++id) EXPECT_EQ(BST_CHECKED, Check(items, id)) << id;
-    ui::SaveScreenshot(items, "contextitems-zh.png");
+    ui::SaveScreenshot(items, "setup-contextitems-zh.png");
     ui::Click(ui::FindControl(items, 103));
     ui::Click(ui::FindControl(items, IDCANCEL), ui::Delivery::Post);
     ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(items); }, 5000));
@@ -188,10 +181,10 @@ TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsBut
     }
 
     ui::Click(ui::FindControl(setup, IDOK), ui::Delivery::Post);
-    HWND done = WaitForDialog(program.id, 5107);
+    HWND done = WaitForDialog(program.id, 5107, 5121);
     ASSERT_NE(nullptr, done);
     EXPECT_EQ(Folder, ui::Text(ui::FindControl(done, 5101)));
-    ui::SaveScreenshot(done, "done-zh.png");
+    ui::SaveScreenshot(done, "setup-donedlg-zh.png");
 
     // What OK applied.
     EXPECT_EQ("Zelkova.ZIP", Value(Classes, ".zip", ""));
@@ -210,12 +203,18 @@ TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsBut
     ui::Click(ui::FindControl(done, 5102));
     ASSERT_NE(nullptr, ui::WaitForWindow("Zelkova stand-in", nullptr));
     EXPECT_EQ("\"" + InFolder("Zelkova.exe") + "\"\r\n", FileText(InFolder("Zelkova.log")));
-    // "View licence" opens license.txt in the text viewer.
+    // "View licence" opens license.txt with whatever opens text files; the
+    // prefix has no viewer for them, so the stand-in plays that part.
+    SetString(Classes, ".txt", "", "ZkTestText");
+    SetString(Classes, "ZkTestText\\shell\\open\\command", "",
+              ("\"" + InFolder("Zelkova.exe") + "\" \"%1\"").c_str());
     ui::Click(ui::FindControl(done, 5104));
-    EXPECT_TRUE(ui::WaitUntil([] { return WindowTitled("license") != nullptr; }, 10000));
+    EXPECT_TRUE(ui::WaitUntil(
+        [] { return FileText(InFolder("Zelkova.log")).find("license.txt") != std::string::npos; },
+        10000));
+    EXPECT_NE(std::string::npos, FileText(InFolder("Zelkova.log")).find(InFolder("license.txt")));
     ui::Click(ui::FindControl(done, IDOK));
     ExpectExit();
-    CloseWindowsTitled("license");
     CoUninitialize();
 }
 
@@ -278,17 +277,17 @@ TEST_F(SetupEndToEnd, EnglishLanguageLibraryDialogs) {
     HWND setup = WaitForDialog(program.id, 5121);
     ASSERT_NE(nullptr, setup);
     EXPECT_EQ("Zelkova Setup", ui::Text(setup));
-    ui::SaveScreenshot(setup, "setup-en.png");
+    ui::SaveScreenshot(setup, "setup-setupdlg-en.png");
     ui::Click(ui::FindControl(setup, 5121), ui::Delivery::Post);
     HWND items = WaitForDialog(program.id, 109);
     ASSERT_NE(nullptr, items);
-    ui::SaveScreenshot(items, "contextitems-en.png");
+    ui::SaveScreenshot(items, "setup-contextitems-en.png");
     ui::PressKey(items, VK_ESCAPE);
     ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(items); }, 5000));
     ui::Click(ui::FindControl(setup, IDOK), ui::Delivery::Post);
-    HWND done = WaitForDialog(program.id, 5107);
+    HWND done = WaitForDialog(program.id, 5107, 5121);
     ASSERT_NE(nullptr, done);
-    ui::SaveScreenshot(done, "done-en.png");
+    ui::SaveScreenshot(done, "setup-donedlg-en.png");
     ui::Click(ui::FindControl(done, IDOK));
     ExpectExit();
 }
