@@ -63,11 +63,10 @@ void lblnumber_Click(CalendarSelection& selection, int index) {
     selection.SelectedDay = static_cast<short>(index + 1);
     CivilDate date;
     if (!SelectedDate(selection, &date)) return; // no month or year chosen yet: nothing to show
-    int last = CountMonthDays(date.month, date.year);
-    if (date.day > last) {
-        date.day = last;
-        selection.SelectedDay = static_cast<short>(last);
-        selection.borderIndex = last - 1;
+    if (!IsValidDate(date)) { // past the end of a shorter month
+        date.day = CountMonthDays(date.month, date.year);
+        selection.SelectedDay = static_cast<short>(date.day);
+        selection.borderIndex = date.day - 1;
     }
     selection.shownDate = date;
 }
