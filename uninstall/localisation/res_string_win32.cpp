@@ -1,0 +1,41 @@
+// String-table texts: the translation file translates the program's own
+// strings; without it the language library's strings win, with the
+// program's own as fall-back per identifier.
+#include <cstdio>
+#include "uninstall/localisation/res_string.h"
+#include "uninstall/common/text.h"
+#include "uninstall/localisation/ext_resource.h"
+#include "uninstall/localisation/language_resources.h"
+#include "uninstall/localisation/res_string_format.h"
+
+namespace {
+constexpr int RingSize = 8;
+constexpr int TextSize = 256;
+char ring[RingSize][TextSize];
+int ringIndex = 0;
+} // namespace
+
+const char* ResString(int id) {
+    ringIndex = (ringIndex + 1) % RingSize;
+    char* text = ring[ringIndex];
+    text[0] = '\0';
+    if (Translations.IsLoaded() || !LoadStringA(ResourceModule, id, text, TextSize))
+        LoadStringA(ProgramModule, id, text, TextSize);
+    Translations.Translate(text, TextSize, text, nullptr, LanguageResources::String);
+    return text;
+}
+
+void FormatResString(int id, const char* argument, char* buffer, std::size_t size) {
+    char own[TextSize];
+    const char* format = ResString(id);
+    if (!IsSingleTextFormat(format)) {
+        if (!LoadStringA(ProgramModule, id, own, sizeof own) || !IsSingleTextFormat(own))
+            snprintf(own, sizeof own, "%%s");
+        format = own;
+    }
+    // A path of 1,024 bytes and a string of 255 always fit; the cut to the
+    // caller's buffer never splits a character.
+    char whole[TextSize + 1024 + 1];
+    snprintf(whole, sizeof whole, format, argument);
+    CopyCut(buffer, size, whole);
+}
