@@ -1,0 +1,139 @@
+// uninstall.exe /warning, /wait, /clean and the switches that do nothing,
+// started from a staged folder with a Chinese name.
+#include <gtest/gtest.h>
+#include <string>
+#include "tests/driver/ui_driver.h"
+#include "uninstall/localisation/crc32.h"
+
+namespace {
+
+struct RunResult {
+    DWORD exitCode = 1;
+    DWORD milliseconds = 0;
+    bool sawVisibleWindow = false;
+};
+
+class Modes : public ::testing::Test {
+  protected:
+    std::string folder, program;
+    ui::Process process{};
+
+    void SetUp() override {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        folder = std::string(temp) + ui::Ansi("卸载测试 模式");
+        CreateDirectoryA(folder.c_str(), nullptr);
+        program = folder + "\\uninstall.exe";
+        ASSERT_TRUE(CopyFileA(ui::ArgumentPath(1).c_str(), program.c_str(), FALSE));
+    }
+    void TearDown() override {
+        ui::EndProcess(process);
+        for (const char* name : {"uninstall.exe", "zkvlng.dll", "uninstall.lng"})
+            DeleteFileA((folder + "\\" + name).c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
+
+    void Start(const char* arguments) {
+        std::string line = "\"" + program + "\" " + arguments;
+        process = ui::StartProcess(line.c_str(), folder.c_str());
+        ASSERT_NE(nullptr, process.handle);
+    }
+
+    // Runs to the end, watching for any visible window on the way.
+    RunResult RunToEnd(const char* arguments) {
+        RunResult run;
+        DWORD start = GetTickCount();
+        Start(arguments);
+        ui::WaitUntil(
+            [&] {
+                for (HWND w : ui::ProcessWindows(process.id))
+                    run.sawVisibleWindow |= IsWindowVisible(w) != FALSE;
+                return WaitForSingleObject(process.handle, 0) == WAIT_OBJECT_0;
+            },
+            10000);
+        EXPECT_TRUE(ui::WaitForExit(process.handle, 0, &run.exitCode)) << arguments;
+        run.milliseconds = GetTickCount() - start;
+        return run;
+    }
+
+    // The notice: its caption and text, answered with OK; the exit code.
+    void ExpectNotice(const std::string& caption, const std::string& text, const char* shot) {
+        Start("/warning");
+        HWND box = ui::WaitForWindow(caption.c_str(), ui::kDialogClass, process.id);
+        ASSERT_NE(nullptr, box) << ui::Utf8(caption);
+        EXPECT_EQ(ui::Utf8(text), ui::Utf8(ui::MessageBoxText(box)));
+        ui::SaveScreenshot(box, shot);
+        EXPECT_TRUE(ui::AnswerMessageBox(box, IDOK));
+        DWORD code = 1;
+        EXPECT_TRUE(ui::WaitForExit(process.handle, 5000, &code));
+        EXPECT_EQ(0u, code);
+    }
+
+    void WriteTranslation(const std::string& entries) {
+        std::string text = "; translation for a test\r\n***messages***\r\n" + entries + "\r\n\r\n";
+        FILE* f = fopen((folder + "\\uninstall.lng").c_str(), "wb");
+        fwrite(text.data(), 1, text.size(), f);
+        fclose(f);
+    }
+};
+
+// key="value" for a string-table text given in UTF-8.
+std::string StringEntry(const char* sourceUtf8, const char* value) {
+    std::string keyed = "s" + ui::Ansi(sourceUtf8);
+    char key[9];
+    snprintf(key, sizeof key, "%08x",
+             static_cast<unsigned>(~Crc32Update(0xFFFFFFFFu, keyed.data(), keyed.size())));
+    return std::string(key) + "=\"" + value + "\"\r\n";
+}
+
+TEST_F(Modes, WarningShowsTheProgramPathUnderTheOwnCaption) {
+    ExpectNotice(ui::Ansi("卸载 Zelkova"), ui::Ansi("卸载已完成\n你应该手动删除 ") + program,
+                 "modes-warning.png");
+}
+
+TEST_F(Modes, WarningInEnglishWithTheSampleLibrary) {
+    ASSERT_TRUE(CopyFileA(ui::ArgumentPath(2).c_str(), (folder + "\\zkvlng.dll").c_str(), FALSE));
+    ExpectNotice("Uninstall Zelkova", "Uninstall completed\nYou should delete " + program + " manually",
+                 "modes-warning-english.png");
+}
+
+TEST_F(Modes, WarningTranslatedByTheTranslationFile) {
+    // The library is bypassed for strings while a table is loaded; a
+    // translation that is no safe format falls back to the program's text.
+    ASSERT_TRUE(CopyFileA(ui::ArgumentPath(2).c_str(), (folder + "\\zkvlng.dll").c_str(), FALSE));
+    WriteTranslation(StringEntry("卸载已完成", "Removal finished") +
+                     StringEntry("你应该手动删除 %s", "%n%n%s%n") +
+                     StringEntry("卸载 Zelkova", "Zelkova removal"));
+    ExpectNotice("Zelkova removal", ui::Ansi("Removal finished\n你应该手动删除 ") + program,
+                 "modes-warning-translated.png");
+}
+
+TEST_F(Modes, WaitPausesForTwoSeconds) {
+    RunResult run = RunToEnd("/wait");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_FALSE(run.sawVisibleWindow);
+    EXPECT_GE(run.milliseconds, 2000u);
+    EXPECT_LT(run.milliseconds, 5000u);
+}
+
+TEST_F(Modes, SwitchesWithoutActionEndAtOnceWithoutAWindow) {
+    for (const char* arguments : {"/clean", "/s", "/warn", "/setup /s ", "/setup /wait /x"}) {
+        RunResult run = RunToEnd(arguments);
+        EXPECT_EQ(0u, run.exitCode) << arguments;
+        EXPECT_FALSE(run.sawVisibleWindow) << arguments;
+        EXPECT_LT(run.milliseconds, 1900u) << arguments; // well short of the /wait pause
+        ui::EndProcess(process);
+    }
+}
+
+TEST_F(Modes, CapitalsAndLongerSwitchesStillMatch) {
+    Start("/WARNINGS");
+    HWND box = ui::WaitForWindow(ui::Ansi("卸载 Zelkova").c_str(), ui::kDialogClass, process.id);
+    ASSERT_NE(nullptr, box);
+    EXPECT_TRUE(ui::AnswerMessageBox(box, IDOK));
+    DWORD code = 1;
+    EXPECT_TRUE(ui::WaitForExit(process.handle, 5000, &code));
+    EXPECT_EQ(0u, code);
+}
+
+} // namespace
