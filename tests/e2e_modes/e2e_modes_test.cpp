@@ -108,6 +108,12 @@ TEST_F(Modes, WarningTranslatedByTheTranslationFile) {
                  "modes-warning-translated.png");
 }
 
+TEST_F(Modes, WarningTranslatedByTheSampleTranslationFile) {
+    ASSERT_TRUE(CopyFileA(ui::ArgumentPath(3).c_str(), (folder + "\\uninstall.lng").c_str(), FALSE));
+    ExpectNotice(ui::Ansi("解除安裝 Zelkova"), ui::Ansi("解除安裝已完成\n您應該手動刪除 ") + program,
+                 "modes-warning-sample-translation.png");
+}
+
 TEST_F(Modes, WaitPausesForTwoSeconds) {
     RunResult run = RunToEnd("/wait");
     EXPECT_EQ(0u, run.exitCode);
