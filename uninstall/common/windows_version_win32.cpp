@@ -9,13 +9,13 @@ namespace {
 
 WindowsVersionInfo cached = {-1, 0, 0};
 bool overridden = false;
-WindowsVersionInfo override = {0, 0, 0};
+WindowsVersionInfo presented = {0, 0, 0}; // by a test, while overridden
 
 } // namespace
 
 WindowsVersionInfo WindowsVersion() {
     if (overridden)
-        return override;
+        return presented;
     if (cached.platform == -1) {
         OSVERSIONINFOA info = {};
         info.dwOSVersionInfoSize = sizeof info;
@@ -34,7 +34,7 @@ int WinNtVersion() {
 }
 
 void OverrideWindowsVersion(int platform, int major, int minor) {
-    override = {platform, major, minor};
+    presented = {platform, major, minor};
     overridden = true;
 }
 
