@@ -46,8 +46,10 @@ bool PressKey(HWND window, UINT vk) {
     UINT scan = MapVirtualKeyA(vk, 0 /* MAPVK_VK_TO_VSC */);
     LPARAM down = 1 | static_cast<LPARAM>(scan) << 16;
     LPARAM up = down | 0xC0000000L; // previous state down, transition up
-    return Deliver(window, WM_KEYDOWN, vk, down, Delivery::Post) &&
-           Deliver(window, WM_KEYUP, vk, up, Delivery::Post);
+    if (!Deliver(window, WM_KEYDOWN, vk, down, Delivery::Post)) return false;
+    // The key-down may already have closed the window (Enter, Esc); then
+    // there is nobody left to receive the key-up, and that is no failure.
+    return Deliver(window, WM_KEYUP, vk, up, Delivery::Post) || !IsWindow(window);
 }
 
 } // namespace ui

@@ -112,6 +112,7 @@ bool TypeText(HWND edit, const char* text);
 // Posts WM_KEYDOWN and WM_KEYUP of virtual key vk to window, through its
 // message loop: in a dialog, IsDialogMessage turns VK_RETURN into the default
 // button (else IDOK) and VK_ESCAPE into IDCANCEL, exactly as for a user.
+// True when the key-down arrived (the key-up may find the window closed).
 bool PressKey(HWND window, UINT vk);
 
 // --- Message boxes -----------------------------------------------------------

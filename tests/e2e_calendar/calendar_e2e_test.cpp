@@ -29,22 +29,6 @@ std::string LongDate(int year, int month, int day) {
     return text;
 }
 
-// Without a window manager, Wine's X11 driver waits two seconds for every
-// hidden or destroyed top-level window (message boxes, the closed calendar)
-// to be withdrawn by a manager that never answers. Unmanaged windows are
-// withdrawn at once. The setting is read by each program Wine starts after it.
-struct UnmanagedWindows : ::testing::Environment {
-    void SetUp() override {
-        HKEY key;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", 0,
-                                                 nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr));
-        RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
-        RegCloseKey(key);
-    }
-};
-::testing::Environment* const unmanagedWindows =
-    ::testing::AddGlobalTestEnvironment(new UnmanagedWindows);
-
 class Calendar : public ::testing::Test {
   protected:
     void SetUp() override {
