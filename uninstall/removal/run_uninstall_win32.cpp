@@ -24,24 +24,9 @@ constexpr int MessageSize = 512;
 constexpr const char* HelpIndexFiles[] = {"zelkova.gid", "zelkova.fts"};
 } // namespace
 
-// String 5108 with the list file's name in place of its "%s"; the text may
-// come from a translation, so it is never used as a format.
 static void ShowListFileError() {
-    const char* pattern = ResString(5108);
     char text[MessageSize];
-    std::size_t length = 0;
-    bool substituted = false;
-    for (const char* p = pattern; *p && length + 1 < sizeof text; ++p) {
-        if (!substituted && p[0] == '%' && p[1] == 's') {
-            for (const char* n = ListFileName; *n && length + 1 < sizeof text; ++n)
-                text[length++] = *n;
-            substituted = true;
-            ++p;
-        } else {
-            text[length++] = *p;
-        }
-    }
-    text[length] = '\0';
+    FormatResString(5108, ListFileName, text, sizeof text);
     MessageBoxA(nullptr, text, ResString(5104), MB_ICONERROR | MB_SETFOREGROUND);
 }
 
