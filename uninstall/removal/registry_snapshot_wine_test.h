@@ -45,7 +45,10 @@ inline void Dump(HKEY hive, const std::string& path, Snapshot* out) {
 // remaining classes only the names (a full dump takes minutes under Wine).
 inline Snapshot Registry() {
     Snapshot s;
-    Dump(HKEY_CURRENT_USER, "Software", &s);
+    // Per user, only Zelkova's settings and classes: Wine keeps its own
+    // changing state elsewhere under Software.
+    Dump(HKEY_CURRENT_USER, "Software\\Zelkova", &s);
+    Dump(HKEY_CURRENT_USER, "Software\\Classes", &s);
     for (const char* key : {"App Paths", "Uninstall", "Shell Extensions"})
         Dump(HKEY_LOCAL_MACHINE, std::string("Software\\Microsoft\\Windows\\CurrentVersion\\") + key, &s);
     HKEY classes;

@@ -1,0 +1,290 @@
+// uninstall.exe as a user meets it: a staged installation, set up silently,
+// then removed through the confirmation, the list file and the batch file.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/driver/ui_driver.h"
+#include "uninstall/removal/registry_snapshot_wine_test.h"
+
+using namespace registry_snapshot;
+
+namespace {
+
+const char* const Caption = "卸载 Zelkova";
+
+// Files and folders below root whose name mentions Zelkova.
+void FindZelkovaItems(const std::string& root, std::vector<std::string>* found) {
+    WIN32_FIND_DATAA item;
+    HANDLE search = FindFirstFileA((root + "\\*").c_str(), &item);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        std::string name = item.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        std::string path = root + "\\" + name;
+        if (CharLowerA(&name[0]) && name.find("zelkova") != std::string::npos)
+            found->push_back(path);
+        if ((item.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            !(item.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            FindZelkovaItems(path, found);
+    } while (FindNextFileA(search, &item));
+    FindClose(search);
+}
+
+std::vector<std::string> ZelkovaLinks() {
+    std::vector<std::string> found;
+    for (int folder : {CSIDL_DESKTOPDIRECTORY, CSIDL_STARTMENU, CSIDL_COMMON_DESKTOPDIRECTORY,
+                       CSIDL_COMMON_STARTMENU}) {
+        char path[MAX_PATH];
+        if (SHGetSpecialFolderPathA(nullptr, path, folder, FALSE))
+            FindZelkovaItems(path, &found);
+    }
+    return found;
+}
+
+void EndChildren(DWORD parent, const char* exeName) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        if (entry.th32ParentProcessID != parent || lstrcmpiA(entry.szExeFile, exeName) != 0)
+            continue;
+        HANDLE child = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (child) {
+            TerminateProcess(child, 0);
+            WaitForSingleObject(child, 5000);
+            CloseHandle(child);
+        }
+    }
+    CloseHandle(snapshot);
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void Write(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD done;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+    CloseHandle(file);
+}
+
+std::string BatchInTemp() {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    return std::string(temp) + "Uninstall_Zkv.Bat";
+}
+
+class Uninstall : public ::testing::Test {
+  protected:
+    // A folder name with a blank, "%" and Chinese characters.
+    const std::string folder = std::string("C:\\Program Files\\") + ui::Ansi("Zelkova 100% 测试");
+    const std::string program = folder + "\\uninstall.exe";
+    ui::Process process{};
+
+    std::string In(const char* name) const { return folder + "\\" + name; }
+
+    void TearDown() override { ui::EndProcess(process); }
+
+    // The installation as the installer leaves it, with its list file.
+    void Stage(bool withList, int extraFiles = 0) {
+        CreateDirectoryA("C:\\Program Files", nullptr);
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+        const std::string files = ui::ArgumentPath(4);
+        const std::pair<std::string, const char*> copies[] = {
+            {ui::ArgumentPath(1), "uninstall.exe"},   {ui::ArgumentPath(2), "Zelkova.exe"},
+            {ui::ArgumentPath(3), "zkvext.dll"},      {files + "\\Zkv.txt", "Zkv.txt"},
+            {files + "\\zelkova.hlp", "zelkova.hlp"}, {files + "\\license.txt", "license.txt"}};
+        for (const auto& copy : copies)
+            ASSERT_TRUE(CopyFileA(copy.first.c_str(), In(copy.second).c_str(), FALSE)) << copy.first;
+        CreateDirectoryA(In("docs").c_str(), nullptr);
+        Write(In("docs\\readme.txt"), "read me");
+        SetFileAttributesA(In("docs\\readme.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+        Write(In("zelkova.gid"), "help index");
+        std::string list = "docs\r\nZelkova.exe\r\nzkvext.dll\r\nZkv.txt  \r\n\r\nzelkova.hlp\r\n"
+                           "license.txt\r\nzkvnew.dat\r\nzipnew.dat\r\ndocs\\readme.txt\r\n"
+                           "uninstall.exe\r\nUninstall.lst\r\n";
+        for (int i = 0; i < extraFiles; ++i) {
+            std::string name = "data\\file" + std::to_string(i) + ".bin";
+            if (i == 0)
+                CreateDirectoryA(In("data").c_str(), nullptr);
+            Write(In(name.c_str()), "x");
+            list += name + "\r\n";
+        }
+        if (extraFiles)
+            list += "data\r\n";
+        if (withList)
+            Write(In("Uninstall.lst"), list);
+    }
+
+    // Setup opens the new program group, which under Wine starts an
+    // explorer.exe that stays, with the installation folder as its current
+    // directory (on Windows the running shell opens it). It is ended here, as
+    // it would keep the folder from being removed.
+    void RunSetup() {
+        GetDesktopWindow(); // the desktop process starts from this one, not from setup
+        std::string line = "\"" + program + "\" /setup /s";
+        ui::Process setup = ui::StartProcess(line.c_str(), folder.c_str());
+        DWORD code;
+        ASSERT_TRUE(ui::WaitForExit(setup.handle, 30000, &code));
+        EndChildren(setup.id, "explorer.exe");
+        ui::EndProcess(setup);
+        ASSERT_FALSE(ZelkovaLinks().empty()) << "setup made no links";
+    }
+
+    // Starts the uninstall as Add/Remove Programs does (from another
+    // folder) and returns its confirmation box.
+    HWND StartUninstall() {
+        std::string line = "\"" + program + "\"";
+        process = ui::StartProcess(line.c_str(), "C:\\windows");
+        EXPECT_NE(process.handle, nullptr);
+        HWND box = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, process.id);
+        EXPECT_NE(box, nullptr);
+        return box;
+    }
+
+    std::string Contents() const {
+        std::vector<std::string> left;
+        WIN32_FIND_DATAA item;
+        HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &item);
+        std::string names;
+        if (search != INVALID_HANDLE_VALUE) {
+            do
+                names += std::string(item.cFileName) + " ";
+            while (FindNextFileA(search, &item));
+            FindClose(search);
+        }
+        return names;
+    }
+
+    void ExpectEverythingStays() {
+        for (const char* name : {"uninstall.exe", "Zelkova.exe", "docs\\readme.txt", "zelkova.gid"})
+            EXPECT_TRUE(Exists(In(name))) << name;
+    }
+
+    void RemoveStaging() {
+        for (const char* name : {"docs\\readme.txt", "Uninstall.lst"})
+            SetFileAttributesA(In(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        std::string from = folder + std::string(1, '\0') + '\0';
+        SHFILEOPSTRUCTA op = {};
+        op.wFunc = FO_DELETE;
+        op.pFrom = from.c_str();
+        op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
+        SHFileOperationA(&op);
+    }
+};
+
+TEST_F(Uninstall, RemovesEverythingWithinSecondsAndLeavesTheRegistryAsBeforeSetup) {
+    const Snapshot before = Registry();
+    Stage(true);
+    RunSetup();
+    HWND box = StartUninstall();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(box)), "确实要卸载 Zelkova 吗?");
+    ui::SaveScreenshot(box, "uninstall-confirm.png");
+    DWORD start = GetTickCount();
+    ui::AnswerMessageBox(box, IDYES);
+
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 15000)) << "left: " << Contents();
+    DWORD seconds100 = (GetTickCount() - start) / 10;
+    std::printf("confirmation to folder gone: %lu.%02lu s\n", seconds100 / 100, seconds100 % 100);
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 5000));
+    EXPECT_EQ(ZelkovaLinks(), std::vector<std::string>{});
+
+    const Snapshot after = Registry();
+    EXPECT_EQ(Difference(before, after), "") << "removed although it was there before setup";
+    EXPECT_EQ(LeftOutsideTheDesign(after, before), "");
+    std::printf("left by design:\n%s", Difference(after, before).c_str());
+}
+
+TEST_F(Uninstall, DecliningChangesNothing) {
+    Stage(true);
+    RunSetup();
+    const Snapshot installed = Registry();
+    HWND box = StartUninstall();
+    ASSERT_NE(box, nullptr);
+    ui::AnswerMessageBox(box, IDNO);
+    DWORD code;
+    EXPECT_TRUE(ui::WaitForExit(process.handle, 10000, &code));
+    ExpectEverythingStays();
+    EXPECT_EQ(Lines(installed), Lines(Registry()));
+    EXPECT_FALSE(ZelkovaLinks().empty());
+    RemoveStaging();
+}
+
+TEST_F(Uninstall, AMissingListFileIsReportedAndChangesNothing) {
+    Stage(false);
+    RunSetup();
+    const Snapshot installed = Registry();
+    HWND box = StartUninstall();
+    ASSERT_NE(box, nullptr);
+    ui::AnswerMessageBox(box, IDYES);
+    HWND error = nullptr;
+    ui::WaitUntil(
+        [&] {
+            error = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, process.id, 100);
+            return error && error != box;
+        },
+        10000);
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(error)), "无法打开列表文件 Uninstall.lst");
+    ui::SaveScreenshot(error, "uninstall-no-list.png");
+    ui::AnswerMessageBox(error, IDOK);
+    DWORD code;
+    EXPECT_TRUE(ui::WaitForExit(process.handle, 10000, &code));
+    ExpectEverythingStays();
+    EXPECT_EQ(Lines(installed), Lines(Registry()));
+    RemoveStaging();
+}
+
+TEST_F(Uninstall, AProgramFileThatCannotBeDeletedLeadsToTheManualRemovalNotice) {
+    Stage(true);
+    RunSetup();
+    HWND box = StartUninstall();
+    ASSERT_NE(box, nullptr);
+    ui::AnswerMessageBox(box, IDYES);
+    DWORD code;
+    ASSERT_TRUE(ui::WaitForExit(process.handle, 15000, &code));
+    ui::EndProcess(process);
+    // Held open without delete sharing once the first instance has ended:
+    // the batch file's five attempts fail and it starts the notice.
+    HANDLE hold = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hold, INVALID_HANDLE_VALUE);
+    HWND notice = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, 0, 20000);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)), "卸载已完成\n你应该手动删除 " + ui::Utf8(program));
+    ui::SaveScreenshot(notice, "uninstall-warning.png");
+    ui::AnswerMessageBox(notice, IDOK);
+    CloseHandle(hold);
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
+    EXPECT_FALSE(Exists(In("Zelkova.exe")));
+    RemoveStaging();
+}
+
+TEST_F(Uninstall, AnUninstallStoppedDuringTheFilePassesFinishesWhenRunAgain) {
+    Stage(true, 1500);
+    RunSetup();
+    HWND box = StartUninstall();
+    ASSERT_NE(box, nullptr);
+    ui::AnswerMessageBox(box, IDYES);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !Exists(In("data\\file0.bin")); }, 15000));
+    TerminateProcess(process.handle, 1);
+    ui::EndProcess(process);
+    ASSERT_TRUE(Exists(In("Uninstall.lst"))) << "the list went before the files it names";
+    ASSERT_TRUE(Exists(In("data\\file1499.bin"))) << "stopped too late to tell";
+
+    box = StartUninstall();
+    ASSERT_NE(box, nullptr);
+    ui::AnswerMessageBox(box, IDYES);
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 30000)) << "folder still there";
+    EXPECT_EQ(ZelkovaLinks(), std::vector<std::string>{});
+}
+
+} // namespace
