@@ -28,11 +28,10 @@ demo=$(mktemp -d "${TMPDIR:-/tmp}/zk-demo.XXXXXX")
 prefix=$demo/prefix
 mkdir -p "$demo/stage"
 cp "${stage_files[@]}" "$demo/stage/"
-# The list of what the uninstall removes, as the installer writes it.
-printf '%s\r\n' "$install_folder\\Zelkova.exe" "$install_folder\\zkvext.dll" \
-  "$install_folder\\Zkv.txt" "$install_folder\\zelkova.hlp" "$install_folder\\license.txt" \
-  "$install_folder\\zkvnew.dat" "$install_folder\\zipnew.dat" "$install_folder\\Zelkova.log" \
-  > "$demo/stage/Uninstall.lst"
+# The list of what the uninstall removes, as the installer writes it: names
+# relative to the installation folder.
+printf '%s\r\n' Zelkova.exe zkvext.dll Zkv.txt zelkova.hlp license.txt \
+  zkvnew.dat zipnew.dat Zelkova.log > "$demo/stage/Uninstall.lst"
 
 interactive=${DEMO_INTERACTIVE:-0}
 mode=silent
