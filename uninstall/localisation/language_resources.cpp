@@ -1,10 +1,10 @@
 #include "uninstall/localisation/language_resources.h"
 #include "uninstall/common/file.h"
+#include "uninstall/common/format.h"
 #include "uninstall/common/paths.h"
 #include "uninstall/common/program_path.h"
 #include "uninstall/common/text.h"
 #include "uninstall/localisation/crc32.h"
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -178,7 +178,7 @@ void LanguageResources::Translate(char* dest, std::size_t destSize, const char* 
             v = Crc32Update(v, section, std::strlen(section));
         v = Crc32Update(v, source, std::strlen(source));
         char key[16];
-        std::snprintf(key, sizeof key, "%08x", static_cast<unsigned>(~v));
+        FormatWhole(key, sizeof key, "%08x", static_cast<unsigned>(~v));
         line = FindSorted(key);
         if (!line)
             line = FindLinear(key);

@@ -1,8 +1,8 @@
 // String-table texts: the translation file translates the program's own
 // strings; without it the language library's strings win, with the
 // program's own as fall-back per identifier.
-#include <cstdio>
 #include "uninstall/localisation/res_string.h"
+#include "uninstall/common/format.h"
 #include "uninstall/common/text.h"
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/localisation/language_resources.h"
@@ -30,12 +30,12 @@ void FormatResString(int id, const char* argument, char* buffer, std::size_t siz
     const char* format = ResString(id);
     if (!IsSingleTextFormat(format)) {
         if (!LoadStringA(ProgramModule, id, own, sizeof own) || !IsSingleTextFormat(own))
-            snprintf(own, sizeof own, "%%s");
+            CopyWhole(own, sizeof own, "%s");
         format = own;
     }
     // A path of 1,024 bytes and a string of 255 always fit; the cut to the
     // caller's buffer never splits a character.
     char whole[TextSize + 1024 + 1];
-    snprintf(whole, sizeof whole, format, argument);
+    FormatWhole(whole, sizeof whole, format, argument);
     CopyCut(buffer, size, whole);
 }

@@ -1,8 +1,9 @@
 // Reading one value: open the key, query the value, close the key. Reads
-// never fail towards the caller: they deliver the caller's default instead.
+// never fail towards the caller: they deliver the caller's default instead
+// (empty when even that does not fit).
 // The stored type is not examined.
-#include <cstdio>
 #include "uninstall/registry/registry.h"
+#include "uninstall/common/text.h"
 
 bool GetRegString(HKEY hive, const char* path, const char* name, char* buffer, DWORD size,
                   const char* defaultText) {
@@ -22,7 +23,7 @@ bool GetRegString(HKEY hive, const char* path, const char* name, char* buffer, D
         if (status == ERROR_SUCCESS && length > 0 && buffer[length - 1] == '\0')
             return true;
     }
-    snprintf(buffer, size, "%s", defaultText ? defaultText : "");
+    CopyWhole(buffer, size, defaultText ? defaultText : ""); // never a cut default
     return false;
 }
 

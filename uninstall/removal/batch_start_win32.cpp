@@ -1,7 +1,6 @@
 #include <windows.h>
 
-#include <cstdio>
-
+#include "uninstall/common/format.h"
 #include "uninstall/removal/batch_file.h"
 
 #ifndef _WIN64
@@ -24,13 +23,8 @@ bool CommandInterpreter(char* out, int size, bool ntFamily) {
     out[0] = '\0';
     if (folderLength == 0 || folderLength >= sizeof folder)
         return false;
-    int written = std::snprintf(out, static_cast<std::size_t>(size), "%s\\%s", folder,
-                                ntFamily ? "cmd.exe" : "command.com");
-    if (written < 0 || written >= size) {
-        out[0] = '\0';
-        return false;
-    }
-    return true;
+    return FormatWhole(out, static_cast<std::size_t>(size), "%s\\%s", folder,
+                       ntFamily ? "cmd.exe" : "command.com");
 }
 
 bool StartBatch(const char* batchPath, bool ntFamily) {
@@ -38,8 +32,7 @@ bool StartBatch(const char* batchPath, bool ntFamily) {
     if (!CommandInterpreter(interpreter, sizeof interpreter, ntFamily))
         return false;
     char commandLine[CommandLineSize];
-    int length = std::snprintf(commandLine, sizeof commandLine, "%s /c \"%s\"", interpreter, batchPath);
-    if (length < 0 || length >= CommandLineSize)
+    if (!FormatWhole(commandLine, sizeof commandLine, "%s /c \"%s\"", interpreter, batchPath))
         return false;
 
     STARTUPINFOA startup = {};

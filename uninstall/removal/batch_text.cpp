@@ -1,6 +1,8 @@
 #include "uninstall/removal/batch_text.h"
 
-#include <cstdio>
+#include <cstring>
+
+#include "uninstall/common/format.h"
 
 bool DoublePercent(const char* text, char* out, std::size_t size) {
     std::size_t length = 0;
@@ -19,21 +21,21 @@ bool DoublePercent(const char* text, char* out, std::size_t size) {
 }
 
 int BatchPiece(int index, const BatchPaths& paths, bool ntFamily, char* out, std::size_t size) {
-    int length;
+    bool fits;
     if (index == 0) {
         // The second instance pauses while this one ends and frees its file.
-        length = std::snprintf(out, size, ntFamily ? "\"%s\" /wait\r\n" : "start /wait \"%s\" /wait\r\n",
-                               paths.program);
+        fits =
+            FormatWhole(out, size, ntFamily ? "\"%s\" /wait\r\n" : "start /wait \"%s\" /wait\r\n",
+                        paths.program);
     } else if (index < BatchPieceCount - 1) {
-        length = std::snprintf(out, size, "del \"%s\"\r\nrd \"%s\"\r\nif not exist \"%s\" goto done\r\n",
-                               paths.program, paths.folder, paths.program);
+        fits =
+            FormatWhole(out, size, "del \"%s\"\r\nrd \"%s\"\r\nif not exist \"%s\" goto done\r\n",
+                        paths.program, paths.folder, paths.program);
     } else if (index == BatchPieceCount - 1) {
-        length = std::snprintf(out, size, ":done\r\nif exist \"%s\" \"%s\" /warning\r\ndel \"%s\"",
-                               paths.program, paths.program, paths.batch);
+        fits = FormatWhole(out, size, ":done\r\nif exist \"%s\" \"%s\" /warning\r\ndel \"%s\"",
+                           paths.program, paths.program, paths.batch);
     } else {
         return -1;
     }
-    if (length < 0 || static_cast<std::size_t>(length) >= size)
-        return -1;
-    return length;
+    return fits ? static_cast<int>(std::strlen(out)) : -1;
 }

@@ -1,6 +1,5 @@
 // Deletion of a registry key with all its sub-keys.
-#include <cstdio>
-
+#include "uninstall/common/format.h"
 #include "uninstall/common/windows_version.h"
 #include "uninstall/registry/registry.h"
 #include "uninstall/removal/clean_registry.h"
@@ -30,8 +29,7 @@ static void DeleteTreePass(HKEY hive, const char* path) {
             ERROR_SUCCESS)
             break;
         char child[ChildPathSize];
-        int length = std::snprintf(child, sizeof child, "%s\\%s", path, name);
-        if (length > 0 && length < ChildPathSize)
+        if (FormatWhole(child, sizeof child, "%s\\%s", path, name))
             DeleteTreePass(hive, child);
     }
     RegCloseKey(key);

@@ -2,11 +2,10 @@
 // program file and its folder through a batch file run after this process.
 #include <windows.h>
 
-#include <cstdio>
-
 #include "uninstall/common/file.h"
 #include "uninstall/common/paths.h"
 #include "uninstall/common/program_path.h"
+#include "uninstall/common/text.h"
 #include "uninstall/common/windows_version.h"
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/localisation/res_string.h"
@@ -71,8 +70,7 @@ void RunUninstall() {
     char batch[PathSize];
     DWORD tempLength = GetTempPathA(sizeof batch, batch);
     if (tempLength == 0 || tempLength >= sizeof batch ||
-        std::snprintf(batch + tempLength, sizeof batch - tempLength, "%s", BatchFileName) >=
-            static_cast<int>(sizeof batch - tempLength))
+        !CopyWhole(batch + tempLength, sizeof batch - tempLength, BatchFileName))
         return;
     char current[PathSize];
     DWORD currentLength = GetCurrentDirectoryA(sizeof current, current);

@@ -1,6 +1,6 @@
 #include "uninstall/setup/archive_types.h"
-#include <cstdio>
 #include <cstring>
+#include "uninstall/common/format.h"
 
 const ArchiveGroup ArchiveGroups[ArchiveGroupCount] = {
     {".zkv", "Zelkova"},  {".zip", "Zelkova.ZIP"},           {".cab", "Zelkova"},
@@ -25,10 +25,5 @@ bool NextExtension(const char** cursor, char* ext, std::size_t size) {
 }
 
 bool SetupKeyFor(const char* extension, char* key, std::size_t size) {
-    int written = std::snprintf(key, size, "Setup\\%s", extension);
-    if (written < 0 || static_cast<std::size_t>(written) >= size) {
-        key[0] = '\0';
-        return false;
-    }
-    return true;
+    return FormatWhole(key, size, "Setup\\%s", extension);
 }

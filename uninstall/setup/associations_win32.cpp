@@ -10,8 +10,8 @@
 //   HKCR\.z00 .. .z29 (.z99 on Windows 95/98/ME)   volumes of .zkv archives
 #include <windows.h>
 #include <shlobj.h>
-#include <cstdio>
 #include "uninstall/common/compare.h"
+#include "uninstall/common/format.h"
 #include "uninstall/common/windows_version.h"
 #include "uninstall/localisation/res_string.h"
 #include "uninstall/registry/registry.h"
@@ -30,7 +30,8 @@ struct FormerOwner {
     char content[512];
 };
 
-void VolumeExtension(int k, char* extension) { snprintf(extension, 8, ".z%02d", k); }
+// k is below 100: always fits.
+void VolumeExtension(int k, char* extension) { FormatWhole(extension, 8, ".z%02d", k); }
 
 void RememberFormerOwner(const char* extension, const char* record) {
     char type[512];
@@ -112,8 +113,8 @@ void GiveBack(int group, const char* extension) {
         }
         RestoreNewMenuEntry(extension);
     } else {
-        int written = snprintf(shellNew, sizeof shellNew, "%s\\ShellNew", extension);
-        if (written > 0 && written < KeyPathSize) DeleteRegKey(HKEY_CLASSES_ROOT, shellNew);
+        if (FormatWhole(shellNew, sizeof shellNew, "%s\\ShellNew", extension))
+            DeleteRegKey(HKEY_CLASSES_ROOT, shellNew);
         DeleteRegKey(HKEY_CLASSES_ROOT, extension);
     }
     if (group == ZkvGroup) GiveBackVolumes(owner);
@@ -163,8 +164,7 @@ void RegisterProgIds() {
     for (const ProgIdEntry& entry : ProgIdEntries) {
         if (entry.stringId != 0) {
             SetRegString(HKEY_CLASSES_ROOT, entry.key, "", ResString(entry.stringId));
-        } else if (haveProgram) {
-            snprintf(data, sizeof data, entry.format, program);
+        } else if (haveProgram && FormatWhole(data, sizeof data, entry.format, program)) {
             SetRegString(HKEY_CLASSES_ROOT, entry.key, "", data);
         }
     }

@@ -5,7 +5,8 @@
 //                                   or when the template file cannot be made)
 //                         NullFile  ""  (only when a former owner had it)
 #include <windows.h>
-#include <cstdio>
+#include "uninstall/common/format.h"
+#include "uninstall/common/text.h"
 #include "uninstall/common/windows_version.h"
 #include "uninstall/registry/registry.h"
 #include "uninstall/setup/archive_types.h"
@@ -15,8 +16,7 @@
 
 namespace {
 bool ShellNewKey(const char* extension, char* key) {
-    int written = snprintf(key, KeyPathSize, "%s\\ShellNew", extension);
-    return written > 0 && written < KeyPathSize;
+    return FormatWhole(key, KeyPathSize, "%s\\ShellNew", extension);
 }
 
 // Windows 95, 98 and NT 4 (4.0 and 4.10) read the bytes from the registry.
@@ -51,7 +51,7 @@ void FormerNewMenuEntry(const char* extension, char* entry, std::size_t size) {
     char nullFile[10];
     if (entry[0] == '\0' &&
         GetRegString(HKEY_CLASSES_ROOT, key, "NullFile", nullFile, sizeof nullFile, "")) {
-        snprintf(entry, size, "*");
+        CopyWhole(entry, size, "*");
     }
 }
 

@@ -4,7 +4,7 @@
 // A ticked choice creates or rewrites its links, an unticked one deletes them.
 #include <windows.h>
 #include <shlobj.h>
-#include <cstdio>
+#include "uninstall/common/format.h"
 #include "uninstall/common/shell.h"
 #include "uninstall/common/text.h"
 #include "uninstall/common/windows_version.h"
@@ -55,8 +55,8 @@ void UpdateGroup(const char* programsFolder, bool wanted, const GroupLink (&link
         char name[300]; // a string-table text of at most 255 bytes and ".lnk"
         char link[PathSize];
         char target[PathSize];
-        snprintf(name, sizeof name, "%s.lnk", entry.name);
-        if (JoinPath(link, sizeof link, folder, name) &&
+        if (FormatWhole(name, sizeof name, "%s.lnk", entry.name) &&
+            JoinPath(link, sizeof link, folder, name) &&
             ProgramFilePath(entry.fileName, target)) {
             CreateShellLink(target, link, "Zelkova");
         }
