@@ -1,5 +1,6 @@
 #include "tests/driver/ui_driver.h"
 #include <stdlib.h>
+#include <tlhelp32.h>
 
 namespace ui {
 
@@ -41,6 +42,22 @@ void EndProcess(Process& process) {
     }
     CloseHandle(process.handle);
     process = {nullptr, 0};
+}
+
+void EndProcessesNamed(const char* exeName, DWORD parent) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        if ((parent && entry.th32ParentProcessID != parent) ||
+            lstrcmpiA(entry.szExeFile, exeName) != 0)
+            continue;
+        Process process = {OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID),
+                           entry.th32ProcessID};
+        EndProcess(process);
+    }
+    CloseHandle(snapshot);
 }
 
 } // namespace ui

@@ -58,6 +58,10 @@ Process StartProcess(const char* commandLine, const char* folder);
 bool WaitForExit(HANDLE process, DWORD timeoutMs, DWORD* exitCode);
 // Terminates the process if it still runs and closes its handle.
 void EndProcess(Process& process);
+// Ends every running process whose program file is named exeName (any case)
+// and, when parent is not 0, that this parent started: stand-ins that a
+// program under test launched on its own.
+void EndProcessesNamed(const char* exeName, DWORD parent = 0);
 
 // --- Finding ---------------------------------------------------------------
 // Polls condition every 20 ms until it is true (true) or timeoutMs passed (false).

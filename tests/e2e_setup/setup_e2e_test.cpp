@@ -70,20 +70,6 @@ HWND WaitForDialog(DWORD process, int controlId, int absentId = 0) {
 
 int Check(HWND dialog, int id) { return ui::CheckState(ui::FindControl(dialog, id)); }
 
-// Ends every process that shows a window with this title (the stand-ins).
-void CloseWindowsTitled(const char* title) {
-    HWND window;
-    while ((window = FindWindowA(nullptr, title)) != nullptr) {
-        DWORD id = 0;
-        GetWindowThreadProcessId(window, &id);
-        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
-        if (!process) break;
-        TerminateProcess(process, 0);
-        WaitForSingleObject(process, 5000);
-        CloseHandle(process);
-    }
-}
-
 class SetupEndToEnd : public ::testing::Test {
   protected:
     ui::Process program = {nullptr, 0};
@@ -97,7 +83,7 @@ class SetupEndToEnd : public ::testing::Test {
     }
     void TearDown() override {
         ui::EndProcess(program);
-        CloseWindowsTitled("Zelkova stand-in");
+        ui::EndProcessesNamed("Zelkova.exe"); // started by DONEDLG's buttons
         Undo();
     }
     // Everything setup may have written, and the staged folder.

@@ -4,8 +4,6 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
-#include <tlhelp32.h>
-
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -48,23 +46,6 @@ std::vector<std::string> ZelkovaLinks() {
             FindZelkovaItems(path, &found);
     }
     return found;
-}
-
-void EndChildren(DWORD parent, const char* exeName) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        if (entry.th32ParentProcessID != parent || lstrcmpiA(entry.szExeFile, exeName) != 0)
-            continue;
-        HANDLE child = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
-        if (child) {
-            TerminateProcess(child, 0);
-            WaitForSingleObject(child, 5000);
-            CloseHandle(child);
-        }
-    }
-    CloseHandle(snapshot);
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -134,7 +115,7 @@ class Uninstall : public ::testing::Test {
         ui::Process setup = ui::StartProcess(line.c_str(), folder.c_str());
         DWORD code;
         ASSERT_TRUE(ui::WaitForExit(setup.handle, 30000, &code));
-        EndChildren(setup.id, "explorer.exe");
+        ui::EndProcessesNamed("explorer.exe", setup.id);
         ui::EndProcess(setup);
         ASSERT_FALSE(ZelkovaLinks().empty()) << "setup made no links";
     }
