@@ -1,7 +1,8 @@
 // A small window titled "Tavlin" that rings once and shows the current time,
 // refreshed every second. Every start is recorded in Tavlin.log (a copy run
 // under another name logs under that name).
-#include "stubs/start_log/start_log.h"
+#include "stubs/common/start_log.h"
+#include "stubs/common/stub_window.h"
 
 #include <windows.h>
 
@@ -30,31 +31,15 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_TIMER:
         ShowTime();
         return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return StubWindowProc(window, message, wParam, lParam);
 }
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     RecordStart();
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = "TavlinStub";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowA("TavlinStub", "Tavlin", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 240, 100, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateStubWindow(instance, "TavlinStub", "Tavlin", 240, 100, WindowProc);
     ShowWindow(window, show);
     MessageBeep(MB_ICONEXCLAMATION);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
+    return RunMessageLoop();
 }

@@ -1,7 +1,7 @@
 // Records every start in Zkv.log; with "-ioff" it then switches the computer
 // off, unless ZK_STUB_NO_POWEROFF is set (the tests set it: under Wine a
 // shutdown would end the whole session).
-#include "stubs/start_log/start_log.h"
+#include "stubs/common/start_log.h"
 
 #include <windows.h>
 

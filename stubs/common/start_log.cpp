@@ -1,4 +1,4 @@
-#include "stubs/start_log/start_log.h"
+#include "stubs/common/start_log.h"
 
 #include <windows.h>
 
