@@ -9,6 +9,8 @@
 #   zk_native_test(name SOURCES ... [LIBS ...])    GoogleTest, native preset
 #   zk_wine_test(name SOURCES ... [LIBS ...] [ARGS ...] [DEPENDS ...])
 #                                                 GoogleTest, win64 under Wine
+#   zk_add_subfolders()                           every sub-folder that has a
+#                                                 CMakeLists.txt
 #
 # ZK_WIN is true on both Windows presets, ZK_SHIPPING on the i686 one.
 include(CMakeParseArguments)
@@ -113,4 +115,15 @@ function(zk_folder_library name)
     zk_wine_test(${name}_wine_test SOURCES ${wine_tests} LIBS ${self} ${A_TEST_LIBS}
                  ARGS ${A_WINE_TEST_ARGS} DEPENDS ${A_WINE_TEST_DEPENDS})
   endif()
+endfunction()
+
+# Adds every sub-folder of the current folder that has a CMakeLists.txt, so a
+# folder of independent parts (stand-ins, end-to-end tests) needs no list.
+function(zk_add_subfolders)
+  file(GLOB dirs LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(dir ${dirs})
+    if(EXISTS ${dir}/CMakeLists.txt)
+      add_subdirectory(${dir})
+    endif()
+  endforeach()
 endfunction()
