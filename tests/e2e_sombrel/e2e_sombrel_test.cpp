@@ -42,7 +42,7 @@ class SombrelTest : public ::testing::Test {
 };
 
 TEST_F(SombrelTest, GreetsFirstThenShowsAWindowAsLargeAsItsPicture) {
-    EXPECT_EQ(Ansi("好兄弟：祝你每天都有好心情！"), sombrel.greeting);
+    EXPECT_EQ(ui::Ansi("好兄弟：祝你每天都有好心情！"), sombrel.greeting);
     EXPECT_FALSE(sombrel.visibleDuringGreeting);
     RECT outer, picture;
     GetWindowRect(sombrel.window, &outer);
@@ -63,7 +63,8 @@ TEST_F(SombrelTest, GreetsFirstThenShowsAWindowAsLargeAsItsPicture) {
 
 TEST_F(SombrelTest, AlarmTimeEnteredThroughTheMenuStartsTheAlarmProgramOnce) {
     const std::string target = ClockTextIn(3);
-    EXPECT_EQ(Ansi("请输入时间(hh:mm:ss)"), AnswerInputBox(sombrel, ID_启用闹钟, target.c_str()));
+    EXPECT_EQ(ui::Ansi("请输入时间(hh:mm:ss)"),
+              AnswerInputBox(sombrel, ID_启用闹钟, target.c_str()));
     EXPECT_EQ(target, ui::Text(ControlAt(sombrel.window, 1)));
     const std::vector<std::string> starts = LogAfterTarget(kAlarmLog, 1);
     ASSERT_EQ(1u, starts.size());
@@ -111,7 +112,8 @@ TEST_F(SombrelTest, MissingAlarmProgramIsReportedAndTheShutdownStillStarts) {
     const std::string target = ClockTextIn(3);
     AnswerInputBox(sombrel, ID_启用闹钟, target.c_str());
     AnswerInputBox(sombrel, ID_启用sombrel, target.c_str());
-    HWND box = ui::WaitForWindow(Ansi("sombrel系统").c_str(), ui::kDialogClass, sombrel.process.id);
+    HWND box =
+        ui::WaitForWindow(ui::Ansi("sombrel系统").c_str(), ui::kDialogClass, sombrel.process.id);
     MoveFileA("F:\\aa\\ts\\Tavlin.away", kAlarmProgram);
     ASSERT_NE(nullptr, box);
     EXPECT_NE(std::string::npos, ui::MessageBoxText(box).find("\"f:\\aa\\ts\\Tavlin.exe\""));

@@ -6,14 +6,6 @@
 
 #include <cstdio>
 
-std::string Ansi(const char* utf8) {
-    wchar_t wide[512];
-    char ansi[1024];
-    if (!MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 512)) return "";
-    if (!WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi, sizeof ansi, nullptr, nullptr)) return "";
-    return ansi;
-}
-
 void StageStandIns() {
     CreateDirectoryA("F:\\aa", nullptr);
     CreateDirectoryA("F:\\aa\\ts", nullptr);
@@ -65,7 +57,7 @@ Sombrel StartSombrel() {
     const std::string command = "\"" + ui::ArgumentPath(1) + "\"";
     sombrel.process = ui::StartProcess(command.c_str(), nullptr);
     if (!sombrel.process.handle) return sombrel;
-    const std::string title = Ansi("sombrel系统");
+    const std::string title = ui::Ansi("sombrel系统");
     HWND greeting = ui::WaitForWindow(title.c_str(), ui::kDialogClass, sombrel.process.id);
     if (!greeting) return sombrel;
     sombrel.greeting = ui::MessageBoxText(greeting);
@@ -80,7 +72,8 @@ HWND ControlAt(HWND window, int tabIndex) { return ui::FindControl(window, kFirs
 
 std::string AnswerInputBox(const Sombrel& sombrel, int commandId, const char* text) {
     if (!ui::Command(sombrel.window, commandId, ui::Delivery::Post)) return "";
-    HWND box = ui::WaitForWindow(Ansi("设定闹钟").c_str(), ui::kDialogClass, sombrel.process.id);
+    HWND box =
+        ui::WaitForWindow(ui::Ansi("设定闹钟").c_str(), ui::kDialogClass, sombrel.process.id);
     if (!box) return "";
     const std::string prompt = ui::Text(ui::FindControl(box, 100));
     if (text) {

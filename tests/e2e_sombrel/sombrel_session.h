@@ -11,10 +11,6 @@ constexpr const char* kAlarmLog = "F:\\aa\\ts\\Tavlin.log";
 constexpr const char* kCalendarLog = "F:\\aa\\calendar\\calendar.log";
 constexpr const char* kConsoleToolLog = "C:\\Program Files\\Zelkova\\Zkv.log";
 
-// A UTF-8 text (as written in this source) in the ANSI code page, as the
-// program shows it.
-std::string Ansi(const char* utf8);
-
 // Copies the stand-ins into place (arguments 2 and 3: Tavlin.exe and Zkv.exe)
 // and keeps the console tool from switching the computer off.
 void StageStandIns();
