@@ -2,39 +2,23 @@
 // each test removes again.
 #include <gtest/gtest.h>
 #include <string>
+#include "uninstall/registry/raw_registry_wine_test.h"
 #include "uninstall/registry/registry.h"
 
 namespace {
 
 const char* const Scratch = "Software\\ZkRegistryTest";
 
-void DeleteTree(HKEY hive, const char* path) {
-    HKEY key;
-    if (RegOpenKeyExA(hive, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return;
-    char name[256];
-    while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS)
-        DeleteTree(key, name);
-    RegCloseKey(key);
-    RegDeleteKeyA(hive, path);
-}
-
-bool RawKeyExists(HKEY hive, const char* path) {
-    HKEY key;
-    if (RegOpenKeyExA(hive, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
+namespace raw = raw_registry;
 
 class Registry : public ::testing::Test {
   protected:
     void SetUp() override { Clean(); }
     void TearDown() override { Clean(); }
     static void Clean() {
-        DeleteTree(HKEY_CURRENT_USER, "Software\\Zelkova");
-        DeleteTree(HKEY_CURRENT_USER, Scratch);
-        DeleteTree(HKEY_LOCAL_MACHINE, Scratch);
+        raw::DeleteTree(HKEY_CURRENT_USER, "Software\\Zelkova");
+        raw::DeleteTree(HKEY_CURRENT_USER, Scratch);
+        raw::DeleteTree(HKEY_LOCAL_MACHINE, Scratch);
     }
 };
 
@@ -72,7 +56,7 @@ TEST(KeyPath, APathThatDoesNotFitIsRefusedNotCut) {
 
 TEST_F(Registry, SettingsRoundTripBelowTheRoot) {
     EXPECT_TRUE(SetSettingDword("Setup\\.zip", "Set", 0));
-    EXPECT_TRUE(RawKeyExists(HKEY_CURRENT_USER, "Software\\Zelkova\\Setup\\.zip"));
+    EXPECT_TRUE(raw::KeyExists(HKEY_CURRENT_USER, "Software\\Zelkova\\Setup\\.zip"));
     EXPECT_EQ(0u, GetSettingDword("Setup\\.zip", "Set", 1));
     EXPECT_TRUE(SetSettingString("Setup", "Name", "\xd1\xb9\xcb\xf5")); // GBK text
     char text[16];
@@ -133,7 +117,7 @@ TEST_F(Registry, NumberReadsTakeUpToFourBytesOfAnyType) {
 TEST_F(Registry, RootedCurrentUserPathsAndTheDefaultValue) {
     std::string rooted = std::string("\\") + Scratch + "\\Sub";
     EXPECT_TRUE(SetRegString(HKEY_CURRENT_USER, rooted.c_str(), "", "default text"));
-    EXPECT_FALSE(RawKeyExists(HKEY_CURRENT_USER, "Software\\Zelkova"));
+    EXPECT_FALSE(raw::KeyExists(HKEY_CURRENT_USER, "Software\\Zelkova"));
     char text[32];
     LONG length = sizeof text;
     std::string raw = std::string(Scratch) + "\\Sub";
@@ -184,8 +168,8 @@ TEST_F(Registry, OverLongPathsAreRefusedByEveryCall) {
     EXPECT_FALSE(SetRegBinary(HKEY_LOCAL_MACHINE, path, "v", 1, "x"));
     EXPECT_EQ(nullptr, CreateKeyForWrite(HKEY_LOCAL_MACHINE, path));
     // Nothing was created on the way, not even the part that would fit.
-    EXPECT_FALSE(RawKeyExists(HKEY_LOCAL_MACHINE, longName.c_str()));
-    EXPECT_FALSE(RawKeyExists(HKEY_LOCAL_MACHINE, Scratch));
+    EXPECT_FALSE(raw::KeyExists(HKEY_LOCAL_MACHINE, longName.c_str()));
+    EXPECT_FALSE(raw::KeyExists(HKEY_LOCAL_MACHINE, Scratch));
     // Reads give the default even where a cut path would name a real key.
     ASSERT_TRUE(SetRegDword(HKEY_LOCAL_MACHINE, longName.c_str(), "v", 1));
     std::string cutToFit = longName + "\\";
@@ -201,7 +185,7 @@ TEST_F(Registry, OverLongPathsAreRefusedByEveryCall) {
     EXPECT_TRUE(RegKeyExists(HKEY_LOCAL_MACHINE, cutToFit.c_str()));
     std::string settings(KeyPathSize, 's');
     EXPECT_FALSE(SetSettingDword(settings.c_str(), "v", 1));
-    EXPECT_FALSE(RawKeyExists(HKEY_CURRENT_USER, "Software\\Zelkova"));
+    EXPECT_FALSE(raw::KeyExists(HKEY_CURRENT_USER, "Software\\Zelkova"));
 }
 
 } // namespace
