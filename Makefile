@@ -5,6 +5,7 @@
 
 JOBS ?= $(shell nproc)
 SHIPPED = uninstall/uninstall.exe uninstall/lang/zkvlng.dll sombrel/sombrel.exe calendar/calendar.exe
+SHIPPED_FILES = uninstall/lang/uninstall.lng
 
 all: test
 
@@ -30,7 +31,8 @@ test-win64: win64
 	tools/run-ctest.sh build/win64 wine
 
 ship: win32
-	tools/pe-check.sh $(wildcard $(addprefix build/win32/,$(SHIPPED)))
+	tools/pe-check.sh $(addprefix build/win32/,$(SHIPPED))
+	@for f in $(addprefix build/win32/,$(SHIPPED_FILES)); do test -f $$f || { echo "missing $$f"; exit 1; }; done
 
 test: test-native test-win64 ship
 

@@ -5,7 +5,9 @@
 set -euo pipefail
 allowed=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll comctl32.dll msvcrt.dll "
 status=0
+[ $# -gt 0 ] || { echo "usage: pe-check.sh file.exe|file.dll ..." >&2; exit 2; }
 for file in "$@"; do
+  [ -f "$file" ] || { echo "pe-check: $file: missing" >&2; status=1; continue; }
   headers=$(i686-w64-mingw32-objdump -p "$file")
   fail() { echo "pe-check: $file: $1" >&2; status=1; }
   grep -q '^architecture: i386' <<<"$(i686-w64-mingw32-objdump -f "$file")" || fail "not an i386 file"

@@ -3,10 +3,6 @@
 #include "uninstall/common/format.h"
 #include "uninstall/removal/batch_file.h"
 
-#ifndef _WIN64
-static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFOA of the 32-bit system");
-#endif
-
 namespace {
 constexpr int InterpreterPathSize = 1024;
 // Interpreter path, " /c ", the quoted batch path.
