@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "uninstall/common/file.h"
+#include "uninstall/common/format.h"
 #include "uninstall/common/paths.h"
 #include "uninstall/common/text.h"
 
@@ -88,13 +89,5 @@ bool IsSafeListEntry(const char* entry, const LeadByteTable& lead) {
 }
 
 bool JoinListEntry(char* out, std::size_t size, const char* folder, const char* entry) {
-    std::size_t folderLength = std::strlen(folder);
-    std::size_t entryLength = std::strlen(entry);
-    if (folderLength + entryLength >= size) {
-        out[0] = '\0';
-        return false;
-    }
-    std::memcpy(out, folder, folderLength);
-    std::memcpy(out + folderLength, entry, entryLength + 1);
-    return true;
+    return FormatWhole(out, size, "%s%s", folder, entry);
 }

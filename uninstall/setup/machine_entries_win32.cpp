@@ -7,6 +7,7 @@
 //       DisplayName      string 5101
 //       UninstallString  <this program>, quoted when its path holds a blank
 #include <windows.h>
+#include "uninstall/common/program_path.h"
 #include "uninstall/localisation/res_string.h"
 #include "uninstall/registry/registry.h"
 #include "uninstall/setup/program_files.h"
@@ -30,8 +31,7 @@ void RegisterUninstallEntry() {
     SetRegString(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName", ResString(5101));
     char program[PathSize];
     char command[PathSize + 2];
-    DWORD length = GetModuleFileNameA(nullptr, program, sizeof program);
-    if (length > 0 && length < sizeof program &&
+    if (GetProgramPath(program, sizeof program) &&
         QuotePath(command, sizeof command, program, false)) {
         SetRegString(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", command);
     }
