@@ -1,6 +1,5 @@
 #include "uninstall/removal/list_entries.h"
 
-#include <cstring>
 
 #include "uninstall/common/file.h"
 #include "uninstall/common/format.h"
