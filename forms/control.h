@@ -15,7 +15,7 @@ enum ControlKind {
     kShape,     // rectangle outline drawn on the form, transparent inside
 };
 
-enum LabelAlignment { kAlignLeft, kAlignCentre, kAlignRight };
+enum LabelAlignment { kAlignLeft, kAlignCentre };
 
 typedef void (*ControlHandler)(Control* control);
 
@@ -29,7 +29,6 @@ struct Control {
     COLORREF foreColor = SystemColor(COLOR_BTNTEXT);
     COLORREF backColor = SystemColor(COLOR_BTNFACE);
     LabelAlignment alignment = kAlignLeft;
-    bool wordWrap = true; // labels
     bool border = false;  // labels: single-line border
     bool visible = true;
 

@@ -1,4 +1,5 @@
 #include "forms/control.h"
+#include "forms/control_dispatch.h"
 
 #include <cstring>
 
@@ -45,8 +46,7 @@ bool RegisterPictureClass(HINSTANCE instance) {
 DWORD LabelStyle(const Control* label) {
     DWORD style = SS_NOTIFY;
     if (label->alignment == kAlignCentre) style |= SS_CENTER;
-    else if (label->alignment == kAlignRight) style |= SS_RIGHT;
-    else style |= label->wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
+    else style |= SS_LEFT;
     if (label->border) style |= WS_BORDER;
     return style;
 }

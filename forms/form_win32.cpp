@@ -1,12 +1,8 @@
 #include "forms/form.h"
 #include "forms/control.h"
+#include "forms/control_dispatch.h"
 #include "forms/timer.h"
 #include "forms/twips.h"
-
-// Child-control dispatch lives in control_win32.cpp.
-LRESULT ControlCommand(Form* form, HWND child, int code);
-HBRUSH ControlColors(HWND child, HDC dc);
-void DrawShapes(Form* form, HDC dc);
 
 namespace {
 

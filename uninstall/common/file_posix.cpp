@@ -1,5 +1,5 @@
 #include "uninstall/common/file.h"
-#include "uninstall/common/text.h"
+#include <cstring>
 #include <cstdint>
 #include <fcntl.h>
 #include <unistd.h>
@@ -12,7 +12,7 @@ int Descriptor(void* handle) { return static_cast<int>(reinterpret_cast<std::int
 
 } // namespace
 
-File::File() : handle(Closed), name{} {}
+File::File() : handle(Closed) {}
 
 File::~File() {
     if (handle != Closed)
@@ -23,14 +23,12 @@ File::~File() {
 bool File::Open(const char* path) {
     if (handle != Closed)
         return false;
-    char copy[sizeof name];
-    if (!CopyWhole(copy, sizeof copy, path))
+    if (std::strlen(path) >= PathLimit)
         return false;
     const int fd = open(path, O_RDONLY);
     if (fd < 0)
         return false;
     handle = reinterpret_cast<void*>(static_cast<std::intptr_t>(fd));
-    CopyWhole(name, sizeof name, copy);
     return true;
 }
 
@@ -41,9 +39,9 @@ int File::Read(void* buffer, int count) {
     return done < 0 ? -1 : static_cast<int>(done);
 }
 
-void File::Seek(std::int64_t offset, Method method) {
+void File::Seek(std::int64_t offset) {
     if (handle != Closed)
-        lseek(Descriptor(handle), static_cast<off_t>(offset), method == FromStart ? SEEK_SET : SEEK_CUR);
+        lseek(Descriptor(handle), static_cast<off_t>(offset), SEEK_SET);
 }
 
 std::int64_t File::Position() {

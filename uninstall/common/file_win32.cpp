@@ -1,5 +1,5 @@
 #include "uninstall/common/file.h"
-#include "uninstall/common/text.h"
+#include <cstring>
 #include <windows.h>
 
 namespace {
@@ -10,7 +10,7 @@ HANDLE AsHandle(void* handle) { return static_cast<HANDLE>(handle); }
 
 } // namespace
 
-File::File() : handle(INVALID_HANDLE_VALUE), name{} {}
+File::File() : handle(INVALID_HANDLE_VALUE) {}
 
 File::~File() {
     if (handle != INVALID_HANDLE_VALUE)
@@ -21,15 +21,13 @@ File::~File() {
 bool File::Open(const char* path) {
     if (handle != INVALID_HANDLE_VALUE)
         return false;
-    char copy[sizeof name];
-    if (!CopyWhole(copy, sizeof copy, path))
+    if (std::strlen(path) >= PathLimit)
         return false;
     HANDLE opened = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (opened == INVALID_HANDLE_VALUE)
         return false;
     handle = opened;
-    CopyWhole(name, sizeof name, copy);
     return true;
 }
 
@@ -46,12 +44,12 @@ int File::Read(void* buffer, int count) {
     return -1;
 }
 
-void File::Seek(std::int64_t offset, Method method) {
+void File::Seek(std::int64_t offset) {
     if (handle == INVALID_HANDLE_VALUE)
         return;
     LONG high = static_cast<LONG>(offset >> 32);
     SetFilePointer(AsHandle(handle), static_cast<LONG>(offset & 0xFFFFFFFF), &high,
-                   method == FromStart ? FILE_BEGIN : FILE_CURRENT);
+                   FILE_BEGIN);
 }
 
 std::int64_t File::Position() {

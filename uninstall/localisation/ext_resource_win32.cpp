@@ -1,9 +1,7 @@
 // The optional language library "zkvlng.dll" next to the program: while it
 // is loaded, dialogs, the window icon and strings come from it.
 #include "uninstall/localisation/ext_resource.h"
-#include "uninstall/common/paths.h"
 #include "uninstall/common/program_path.h"
-#include "uninstall/common/text.h"
 
 HINSTANCE ProgramModule = nullptr;
 HINSTANCE ResourceModule = nullptr;
@@ -11,13 +9,10 @@ ExtResource LanguagePack;
 
 void ExtResource::Load(HINSTANCE instance) {
     Unload();
-    char path[1024];
+    char path[PathSize];
     HINSTANCE library = nullptr;
-    if (GetProgramPath(path, sizeof path)) {
-        char* name = NamePart(path);
-        if (CopyWhole(name, sizeof path - (name - path), "zkvlng.dll"))
-            library = LoadLibraryA(path);
-    }
+    if (ProgramFilePath("zkvlng.dll", path, sizeof path))
+        library = LoadLibraryA(path);
     ProgramModule = instance;
     ResourceModule = library ? library : instance;
     loaded = library != nullptr;

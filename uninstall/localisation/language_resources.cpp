@@ -12,7 +12,6 @@ LanguageResources Translations;
 
 namespace {
 
-constexpr int PathSize = 1024;
 constexpr int WindowSize = 8192;
 constexpr int WindowOverlap = 16; // a marker split between two reads is still seen
 constexpr int WindowCount = 16;
@@ -28,13 +27,7 @@ const char Marker[] = "***messages**";
 bool TablePath(const char* name, char* path) {
     if (NamePart(name) != name)
         return CopyWhole(path, PathSize, name);
-    if (!GetProgramPath(path, PathSize))
-        return false;
-    char* folderEnd = NamePart(path);
-    if (folderEnd == path)
-        return false;
-    *folderEnd = '\0';
-    return CopyWhole(folderEnd, PathSize - (folderEnd - path), name);
+    return ProgramFilePath(name, path, PathSize);
 }
 
 // File offset of the marker's first asterisk, or -1.
@@ -52,7 +45,7 @@ std::int64_t FindMarker(File& file) {
         }
         if (got < WindowSize)
             return -1; // the end of the file is behind this window
-        file.Seek(start + got - WindowOverlap, File::FromStart);
+        file.Seek(start + got - WindowOverlap);
     }
     return -1;
 }
@@ -105,7 +98,7 @@ void LanguageResources::ReadTable(const char* name) {
     const std::int64_t marker = FindMarker(file);
     if (marker < 0)
         return;
-    file.Seek(marker, File::FromStart);
+    file.Seek(marker);
     text = static_cast<char*>(std::malloc(TableLimit + TableSlack));
     if (!text)
         return;

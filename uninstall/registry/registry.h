@@ -25,8 +25,13 @@ bool GetRegString(HKEY hive, const char* path, const char* name, char* buffer, D
 bool GetSettingString(const char* path, const char* name, char* buffer, DWORD size,
                       const char* defaultText);
 bool GetRegDword(HKEY hive, const char* path, const char* name, DWORD defaultValue, DWORD* result);
-DWORD RegDwordValue(HKEY hive, const char* path, const char* name, DWORD defaultValue);
 DWORD GetSettingDword(const char* path, const char* name, DWORD defaultValue);
 
 LONG DeleteRegKey(HKEY hive, const char* path);
 void DeleteRegValue(HKEY hive, const char* path, const char* name);
+
+// Deletes a key with all its sub-keys; never a hive root. A path whose full
+// form does not fit in 200 bytes is refused.
+void DeleteKeyTree(HKEY hive, const char* path);
+// The settings root Software\Zelkova with everything below it.
+void DeleteSettingsTree();

@@ -46,12 +46,8 @@ bool GetRegDword(HKEY hive, const char* path, const char* name, DWORD defaultVal
     return status == ERROR_SUCCESS;
 }
 
-DWORD RegDwordValue(HKEY hive, const char* path, const char* name, DWORD defaultValue) {
-    DWORD value;
-    GetRegDword(hive, path, name, defaultValue, &value);
-    return value;
-}
-
 DWORD GetSettingDword(const char* path, const char* name, DWORD defaultValue) {
-    return RegDwordValue(HKEY_CURRENT_USER, path, name, defaultValue);
+    DWORD value;
+    GetRegDword(HKEY_CURRENT_USER, path, name, defaultValue, &value);
+    return value;
 }

@@ -22,6 +22,13 @@ class Registry : public ::testing::Test {
     }
 };
 
+// The number read, or the default when there is none.
+DWORD Dword(HKEY hive, const char* path, const char* name, DWORD defaultValue) {
+    DWORD value = 0;
+    GetRegDword(hive, path, name, defaultValue, &value);
+    return value;
+}
+
 std::string Full(HKEY hive, const char* path) {
     char buffer[KeyPathSize] = "untouched";
     EXPECT_TRUE(MakeKeyPath(hive, path, buffer));
@@ -148,9 +155,9 @@ TEST_F(Registry, TheEmptyPathNamesTheHiveRoot) {
 TEST_F(Registry, MachineKeysDeleteOneLevelAtATime) {
     std::string sub = std::string(Scratch) + "\\A\\B";
     EXPECT_TRUE(SetRegDword(HKEY_LOCAL_MACHINE, sub.c_str(), "N", 5));
-    EXPECT_EQ(5u, RegDwordValue(HKEY_LOCAL_MACHINE, sub.c_str(), "N", 0));
+    EXPECT_EQ(5u, Dword(HKEY_LOCAL_MACHINE, sub.c_str(), "N", 0));
     DeleteRegValue(HKEY_LOCAL_MACHINE, sub.c_str(), "N");
-    EXPECT_EQ(0u, RegDwordValue(HKEY_LOCAL_MACHINE, sub.c_str(), "N", 0));
+    EXPECT_EQ(0u, Dword(HKEY_LOCAL_MACHINE, sub.c_str(), "N", 0));
     DeleteRegValue(HKEY_LOCAL_MACHINE, "Software\\ZkMissing", "N"); // nothing to do
     std::string mid = std::string(Scratch) + "\\A";
     EXPECT_NE(ERROR_SUCCESS, DeleteRegKey(HKEY_LOCAL_MACHINE, mid.c_str())); // has a sub-key
@@ -175,7 +182,7 @@ TEST_F(Registry, OverLongPathsAreRefusedByEveryCall) {
     std::string cutToFit = longName + "\\";
     cutToFit += std::string(KeyPathSize - 1 - cutToFit.size(), 'm');
     ASSERT_TRUE(SetRegDword(HKEY_LOCAL_MACHINE, cutToFit.c_str(), "v", 1));
-    EXPECT_EQ(4u, RegDwordValue(HKEY_LOCAL_MACHINE, path, "v", 4));
+    EXPECT_EQ(4u, Dword(HKEY_LOCAL_MACHINE, path, "v", 4));
     char text[8];
     EXPECT_FALSE(GetRegString(HKEY_LOCAL_MACHINE, path, "v", text, sizeof text, "d"));
     EXPECT_STREQ("d", text);

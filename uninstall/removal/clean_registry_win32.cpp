@@ -37,5 +37,5 @@ void CleanRegistry() {
         DeleteKeyTree(HKEY_CLASSES_ROOT, ".rev");
     DeleteRegKey(HKEY_LOCAL_MACHINE, UninstallEntryKey);
     DeleteRegKey(HKEY_LOCAL_MACHINE, AppPathKey);
-    DeleteKeyTree(HKEY_CURRENT_USER, "");
+    DeleteSettingsTree();
 }

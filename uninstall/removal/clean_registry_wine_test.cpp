@@ -6,7 +6,7 @@
 
 #include "uninstall/removal/clean_registry.h"
 #include "uninstall/removal/registry_snapshot_wine_test.h"
-#include "uninstall/setup/program_files.h"
+#include "uninstall/common/program_path.h"
 #include "uninstall/setup/setup_choices.h"
 
 namespace {

@@ -9,7 +9,7 @@
 ListReader::ListReader(File& file) : file(file) { line[0] = '\0'; }
 
 void ListReader::Rewind() {
-    file.Seek(0, File::FromStart);
+    file.Seek(0);
     chunkLength = 0;
     chunkPos = 0;
     atEnd = false;

@@ -14,11 +14,10 @@
 #include "uninstall/removal/clean_registry.h"
 #include "uninstall/removal/list_entries.h"
 #include "uninstall/removal/listed_files.h"
-#include "uninstall/removal/program_folder.h"
+#include "uninstall/common/program_path.h"
 #include "uninstall/removal/run_uninstall.h"
 
 namespace {
-constexpr int PathSize = 1024;
 constexpr int MessageSize = 512;
 constexpr const char* HelpIndexFiles[] = {"zelkova.gid", "zelkova.fts"};
 } // namespace

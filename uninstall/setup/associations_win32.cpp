@@ -18,7 +18,7 @@
 #include "uninstall/setup/archive_types.h"
 #include "uninstall/setup/new_menu.h"
 #include "uninstall/setup/new_menu_templates.h"
-#include "uninstall/setup/program_files.h"
+#include "uninstall/common/program_path.h"
 #include "uninstall/setup/shell_integration.h"
 
 namespace {

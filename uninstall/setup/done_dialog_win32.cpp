@@ -5,10 +5,10 @@
 #include "uninstall/common/shell.h"
 #include "uninstall/localisation/dialog_hook.h"
 #include "uninstall/localisation/res_string.h"
-#include "uninstall/setup/join_path.h"
+#include "uninstall/setup/installation_folder.h"
 #include "uninstall/setup/quoted_path.h"
 #include "uninstall/setup/setup_dialogs.h"
-#include "uninstall/startup/program_state.h"
+#include "uninstall/state/program_state.h"
 
 namespace {
 constexpr int FolderId = 5101;
@@ -18,24 +18,18 @@ constexpr int LicenceId = 5104;
 constexpr int HomePageId = 5106;
 constexpr int ThanksId = 5107;
 
-// A file in the installation folder, which is the current directory.
-bool InstalledFile(const char* name, char* path) {
-    DWORD length = GetCurrentDirectoryA(PathSize, path);
-    return length > 0 && length < PathSize && JoinPath(path, PathSize, path, name);
-}
-
 void StartZelkova() {
     char program[PathSize];
     char command[PathSize + 2];
     // Quoted, so that a folder with blanks cannot start another program.
-    if (InstalledFile("Zelkova.exe", program) && QuotePath(command, sizeof command, program, true)) {
+    if (InstalledFilePath("Zelkova.exe", program) && QuotePath(command, sizeof command, program, true)) {
         LaunchProgram(command);
     }
 }
 
 void OpenLicence() {
     char licence[PathSize];
-    if (InstalledFile("license.txt", licence)) {
+    if (InstalledFilePath("license.txt", licence)) {
         ShellExecuteA(nullptr, "open", licence, nullptr, "", SW_SHOWNORMAL);
     }
 }
@@ -44,8 +38,7 @@ void InitDoneDialog(HWND dialog) {
     SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(AppIcon));
     SendDlgItemMessageA(dialog, ThanksId, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont), FALSE);
     char folder[PathSize];
-    DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
-    if (length > 0 && length < sizeof folder) SetDlgItemTextA(dialog, FolderId, folder);
+    if (GetInstallationFolder(folder, sizeof folder)) SetDlgItemTextA(dialog, FolderId, folder);
     if (SilentMode) SendMessageA(dialog, WM_COMMAND, IDOK, 0);
 }
 } // namespace

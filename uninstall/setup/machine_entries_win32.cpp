@@ -10,7 +10,7 @@
 #include "uninstall/common/program_path.h"
 #include "uninstall/localisation/res_string.h"
 #include "uninstall/registry/registry.h"
-#include "uninstall/setup/program_files.h"
+#include "uninstall/setup/installation_folder.h"
 #include "uninstall/setup/quoted_path.h"
 #include "uninstall/setup/setup_choices.h"
 
@@ -23,8 +23,7 @@ const char UninstallKey[] =
 void RegisterAppPath() {
     char path[PathSize];
     if (ProgramFilePath("Zelkova.exe", path)) SetRegString(HKEY_LOCAL_MACHINE, AppPathKey, "", path);
-    DWORD length = GetCurrentDirectoryA(sizeof path, path);
-    if (length > 0 && length < sizeof path) SetRegString(HKEY_LOCAL_MACHINE, AppPathKey, "Path", path);
+    if (GetInstallationFolder(path, sizeof path)) SetRegString(HKEY_LOCAL_MACHINE, AppPathKey, "Path", path);
 }
 
 void RegisterUninstallEntry() {

@@ -12,7 +12,7 @@
 #include "uninstall/setup/archive_types.h"
 #include "uninstall/setup/new_menu.h"
 #include "uninstall/setup/new_menu_templates.h"
-#include "uninstall/setup/program_files.h"
+#include "uninstall/common/program_path.h"
 
 namespace {
 bool ShellNewKey(const char* extension, char* key) {

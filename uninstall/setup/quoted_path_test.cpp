@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "uninstall/setup/join_path.h"
+#include "uninstall/common/join_path.h"
 #include "uninstall/setup/quoted_path.h"
 
 TEST(QuotedPath, BlankMeansQuotesSoNoShorterProgramIsStarted) {

@@ -9,7 +9,7 @@
 #include "uninstall/setup/setup_choices.h"
 #include "uninstall/setup/setup_dialogs.h"
 #include "uninstall/setup/setup_options.h"
-#include "uninstall/startup/program_state.h"
+#include "uninstall/state/program_state.h"
 
 namespace {
 constexpr int SelectAllButtonId = 5119;

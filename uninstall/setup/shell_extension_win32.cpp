@@ -17,7 +17,7 @@
 // handlers, but only the default value of the shared handler keys.
 #include <windows.h>
 #include "uninstall/registry/registry.h"
-#include "uninstall/setup/program_files.h"
+#include "uninstall/common/program_path.h"
 #include "uninstall/setup/shell_integration.h"
 
 #define ZK_CLSID "{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}"

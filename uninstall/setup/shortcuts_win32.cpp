@@ -9,7 +9,7 @@
 #include "uninstall/common/text.h"
 #include "uninstall/common/windows_version.h"
 #include "uninstall/localisation/res_string.h"
-#include "uninstall/setup/program_files.h"
+#include "uninstall/common/program_path.h"
 #include "uninstall/setup/shell_integration.h"
 #include "uninstall/setup/shell_link.h"
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "uninstall/registry/raw_registry_wine_test.h"
-#include "uninstall/setup/program_files.h"
+#include "uninstall/common/program_path.h"
 
 namespace setup_test {
 

@@ -4,7 +4,7 @@
 #include <ole2.h>
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/localisation/language_resources.h"
-#include "uninstall/startup/program_state.h"
+#include "uninstall/state/program_state.h"
 #include "uninstall/startup/run_mode.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

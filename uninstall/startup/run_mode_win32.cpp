@@ -9,7 +9,7 @@
 #include "uninstall/localisation/res_string.h"
 #include "uninstall/removal/run_uninstall.h"
 #include "uninstall/setup/setup_dialogs.h"
-#include "uninstall/startup/program_state.h"
+#include "uninstall/state/program_state.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
-#include "uninstall/removal/program_folder.h"
+#include "uninstall/common/program_path.h"
 
 #include <cstring>
 
 #include "uninstall/common/paths.h"
+#include "uninstall/common/text.h"
 
 bool ProgramFolder(const char* programPath, char* folder, std::size_t size,
                    const LeadByteTable& lead) {
@@ -20,5 +21,16 @@ bool ProgramFolder(const char* programPath, char* folder, std::size_t size,
         return false;
     std::memcpy(folder, programPath, length);
     folder[length] = '\0';
+    return true;
+}
+
+bool ProgramFilePath(const char* name, char* buffer, std::size_t size) {
+    if (!GetProgramPath(buffer, size))
+        return false;
+    char* folderEnd = NamePart(buffer); // just after the last separator
+    if (folderEnd == buffer || !CopyWhole(folderEnd, size - (folderEnd - buffer), name)) {
+        buffer[0] = '\0';
+        return false;
+    }
     return true;
 }

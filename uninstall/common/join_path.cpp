@@ -1,4 +1,4 @@
-#include "uninstall/setup/join_path.h"
+#include "uninstall/common/join_path.h"
 #include <cstring>
 #include "uninstall/common/paths.h"
 #include "uninstall/common/text.h"

@@ -1,5 +1,5 @@
 // Program-wide state: set at start-up and by setup, read by the dialogs.
-#include "uninstall/startup/program_state.h"
+#include "uninstall/state/program_state.h"
 
 bool SilentMode = false;
 HICON AppIcon = nullptr;

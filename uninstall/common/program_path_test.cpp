@@ -1,4 +1,4 @@
-#include "uninstall/removal/program_folder.h"
+#include "uninstall/common/program_path.h"
 
 #include <gtest/gtest.h>
 

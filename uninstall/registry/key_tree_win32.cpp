@@ -2,11 +2,11 @@
 #include "uninstall/common/format.h"
 #include "uninstall/common/windows_version.h"
 #include "uninstall/registry/registry.h"
-#include "uninstall/removal/clean_registry.h"
-
-int DeletedKeys = 0;
 
 namespace {
+// Keys removed by the current pass; the passes repeat while it is above 0.
+int DeletedKeys = 0;
+
 constexpr int TreePathSize = 200;  // the full path given to DeleteKeyTree
 constexpr int SubKeyNameSize = 200; // an enumerated sub-key name
 constexpr int ChildPathSize = 512; // parent path, backslash, sub-key name
@@ -50,3 +50,5 @@ void DeleteKeyTree(HKEY hive, const char* path) {
         DeleteTreePass(hive, fullPath);
     } while (DeletedKeys > 0);
 }
+
+void DeleteSettingsTree() { DeleteKeyTree(HKEY_CURRENT_USER, ""); }

@@ -1,0 +1,10 @@
+#pragma once
+// What a form's window procedure hands on to its controls.
+#include "forms/form.h"
+
+// A WM_COMMAND notification from a child control: runs its handler.
+LRESULT ControlCommand(Form* form, HWND child, int code);
+// WM_CTLCOLORSTATIC / WM_CTLCOLORBTN: a label's colours, or null for any other child.
+HBRUSH ControlColors(HWND child, HDC dc);
+// The rectangle shapes, drawn on the form's client area.
+void DrawShapes(Form* form, HDC dc);
