@@ -5,12 +5,17 @@
 #                                                 skipped natively: name them
 #                                                 under WIN_SOURCES)
 #   zk_program(name SOURCES ... [LIBS ...])        GUI program, Windows presets
+#                                                 (give it a manifest: zk_manifest)
 #   zk_console_program(name SOURCES ... [LIBS ...]) console program, win64 only
 #   zk_native_test(name SOURCES ... [LIBS ...])    GoogleTest, native preset
 #   zk_wine_test(name SOURCES ... [LIBS ...] [ARGS ...] [DEPENDS ...])
 #                                                 GoogleTest, win64 under Wine
 #   zk_add_subfolders()                           every sub-folder that has a
 #                                                 CMakeLists.txt
+#   zk_manifest(target RC script FILE name.manifest NAME assembly LEVEL level
+#               DESCRIPTION text)                 a program's manifest, for the
+#                                                 resource script's line
+#                                                 `1 24 "name.manifest"`
 #
 # ZK_WIN is true on both Windows presets, ZK_SHIPPING on the i686 one.
 include(CMakeParseArguments)
@@ -126,4 +131,28 @@ function(zk_add_subfolders)
       add_subdirectory(${dir})
     endif()
   endforeach()
+endfunction()
+
+# The application manifest of a program: the common-controls 6.0 dependency for
+# the visual style of the system, and the execution level (asInvoker or
+# requireAdministrator) that current Windows starts it with. Both name the
+# processor the preset builds for. Written into the build tree, where the
+# target's resource script finds it along the include path.
+function(zk_manifest target)
+  if(NOT ZK_WIN)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "RC;FILE;NAME;LEVEL;DESCRIPTION" "" ${ARGN})
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86")
+    set(ZK_MANIFEST_ARCH x86)
+  else()
+    set(ZK_MANIFEST_ARCH amd64)
+  endif()
+  set(ZK_MANIFEST_NAME ${A_NAME})
+  set(ZK_MANIFEST_LEVEL ${A_LEVEL})
+  set(ZK_MANIFEST_DESCRIPTION ${A_DESCRIPTION})
+  set(dir ${CMAKE_BINARY_DIR}/manifests)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/program.manifest.in ${dir}/${A_FILE} @ONLY)
+  target_include_directories(${target} PRIVATE ${dir})
+  set_property(SOURCE ${A_RC} APPEND PROPERTY OBJECT_DEPENDS ${dir}/${A_FILE})
 endfunction()
