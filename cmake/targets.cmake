@@ -135,9 +135,10 @@ endfunction()
 
 # The application manifest of a program: the common-controls 6.0 dependency for
 # the visual style of the system, and the execution level (asInvoker or
-# requireAdministrator) that current Windows starts it with. Both name the
-# processor the preset builds for. Written into the build tree, where the
-# target's resource script finds it along the include path.
+# requireAdministrator) that current Windows starts it with. The program's
+# identity and the dependency name the processor the preset builds for. Written
+# into the build tree, where the target's resource script finds it along the
+# include path.
 function(zk_manifest target)
   if(NOT ZK_WIN)
     return()

@@ -18,6 +18,7 @@ fails, 2 when the file is no PE file or the arguments are wrong.
 import struct
 import sys
 import xml.etree.ElementTree as ET
+from xml.parsers import expat
 
 RT_MANIFEST = 24
 PROGRAM_MANIFEST_ID = 1
@@ -119,6 +120,23 @@ def namespace(tag):
     return tag[1:].split("}", 1)[0] if tag.startswith("{") else ""
 
 
+def repeated_namespaces(manifest):
+    """Elements that declare one namespace twice (as default and prefix, say):
+    Windows XP SP2 without a fix restarts when it reads such a manifest."""
+    found = []
+
+    def start(name, attributes):
+        uris = [value for key, value in attributes.items() if key == "xmlns" or key.startswith("xmlns:")]
+        for uri in sorted(set(uris)):
+            if uris.count(uri) > 1:
+                found.append("%s declares namespace %s twice" % (name, uri))
+
+    parser = expat.ParserCreate()
+    parser.StartElementHandler = start
+    parser.Parse(manifest, True)
+    return found
+
+
 def problems(pe, level):
     """Every way the file's manifest differs from what LEVEL asks for."""
     if level == "none":
@@ -130,7 +148,7 @@ def problems(pe, level):
         root = ET.fromstring(manifest)
     except ET.ParseError as error:
         return ["manifest is not well-formed XML: %s" % error]
-    found = []
+    found = repeated_namespaces(manifest)
     if root.tag != "{%s}assembly" % ASM_V1 or root.get("manifestVersion") != "1.0":
         found.append("root is not an asm.v1 assembly of manifestVersion 1.0")
     arch = ARCHITECTURES.get(pe.machine)
@@ -139,9 +157,10 @@ def problems(pe, level):
     identity = root.find("{%s}assemblyIdentity" % ASM_V1)
     if identity is None or identity.get("processorArchitecture") != arch:
         found.append("program's processorArchitecture is not %s" % arch)
+    v1, v3 = "{%s}" % ASM_V1, "{%s}" % ASM_V3
     dependencies = [
         element
-        for element in root.findall("{0}dependency/{0}dependentAssembly/{0}assemblyIdentity".format("{%s}" % ASM_V1))
+        for element in root.findall("{0}dependency/{0}dependentAssembly/{0}assemblyIdentity".format(v1))
         if element.get("name") == COMMON_CONTROLS["name"]
     ]
     wanted = dict(COMMON_CONTROLS, processorArchitecture=arch)
@@ -151,7 +170,7 @@ def problems(pe, level):
     for element in trust:
         if namespace(element.tag) != ASM_V3:
             found.append("trustInfo in namespace '%s', not %s" % (namespace(element.tag), ASM_V3))
-    levels = root.findall("{0}trustInfo/{0}security/{0}requestedPrivileges/{0}requestedExecutionLevel".format("{%s}" % ASM_V3))
+    levels = root.findall("{0}trustInfo/{0}security/{0}requestedPrivileges/{0}requestedExecutionLevel".format(v3))
     if not trust:
         found.append("no trustInfo")
     elif len(levels) != 1:

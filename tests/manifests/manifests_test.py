@@ -77,6 +77,16 @@ class ManifestCheck(unittest.TestCase):
         copy = self.edited(SOMBREL, tag, b"<trustInfo".ljust(len(tag) - 1) + b">")
         self.assertFails(copy, "asInvoker", "trustInfo in namespace 'urn:schemas-microsoft-com:asm.v1'")
 
+    def test_namespace_declared_twice_on_one_element_fails(self):
+        # The comment before the element gives the room for the second declaration.
+        with open(SOMBREL, "rb") as f:
+            data = f.read()
+        tag = b'<trustInfo xmlns="urn:schemas-microsoft-com:asm.v3">'
+        start, end = data.index(b"<!--", data.index(b"<?xml")), data.index(tag) + len(tag)
+        twice = b'<trustInfo xmlns:v3="urn:schemas-microsoft-com:asm.v3" xmlns="urn:schemas-microsoft-com:asm.v3">'
+        copy = self.edited(SOMBREL, data[start:end], twice.ljust(end - start))
+        self.assertFails(copy, "asInvoker", "trustInfo declares namespace urn:schemas-microsoft-com:asm.v3 twice")
+
     def test_manifest_without_trust_info_fails(self):
         with open(UNINSTALL, "rb") as f:
             data = f.read()
