@@ -146,8 +146,10 @@ function(zk_manifest target)
   cmake_parse_arguments(A "" "RC;FILE;NAME;LEVEL;DESCRIPTION" "" ${ARGN})
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86")
     set(ZK_MANIFEST_ARCH x86)
+    set(init_controls _InitCommonControls@0)
   else()
     set(ZK_MANIFEST_ARCH amd64)
+    set(init_controls InitCommonControls)
   endif()
   set(ZK_MANIFEST_NAME ${A_NAME})
   set(ZK_MANIFEST_LEVEL ${A_LEVEL})
@@ -156,4 +158,10 @@ function(zk_manifest target)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/program.manifest.in ${dir}/${A_FILE} @ONLY)
   target_include_directories(${target} PRIVATE ${dir})
   set_property(SOURCE ${A_RC} APPEND PROPERTY OBJECT_DEPENDS ${dir}/${A_FILE})
+  # With the dependency even the buttons and message boxes come from comctl32
+  # 6.0, which registers their classes when it loads, and Windows XP does not
+  # load it on its own: import its InitCommonControls (a no-op in 6.0), so the
+  # loader brings it in with the program.
+  target_link_libraries(${target} PRIVATE comctl32)
+  target_link_options(${target} PRIVATE -Wl,--undefined=${init_controls})
 endfunction()

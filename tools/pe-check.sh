@@ -26,12 +26,16 @@ for file in "$@"; do
   case "$file" in
     *.exe) grep -Eq '^Subsystem[[:space:]]+00000002' <<<"$headers" || fail "not a GUI program" ;;
   esac
+  imports=" $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr 'A-Z\n' 'a-z ')"
+  for dll in $imports; do
+    [[ "$allowed" == *" $dll "* ]] || fail "imports $dll"
+  done
   level=$(level_of "$file")
   "$here/pe-manifest.py" check "$file" "$level" || fail "manifest is not the one for level $level"
-  while read -r dll; do
-    lower=$(tr 'A-Z' 'a-z' <<<"$dll")
-    [[ "$allowed" == *" $lower "* ]] || fail "imports $dll"
-  done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
+  # The manifest's common-controls 6.0 must be loaded with the program.
+  if [ "$level" != none ] && [[ "$imports" != *" comctl32.dll "* ]]; then
+    fail "does not import comctl32.dll"
+  fi
   [ $status -ne 0 ] || printf 'pe-check: %-16s ok, %6d bytes\n' "$(basename "$file")" "$(stat -c %s "$file")"
 done
 exit $status

@@ -46,6 +46,12 @@ class ManifestCheck(unittest.TestCase):
         for program, level in PROGRAMS.items():
             self.assertEqual(run("check", program, level), (0, b"", ""))
 
+    def test_each_program_loads_common_controls_with_it(self):
+        for program in PROGRAMS:
+            dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", program], capture_output=True,
+                                  text=True, timeout=60, check=True).stdout
+            self.assertIn("dll name: comctl32.dll", dump.lower(), program)
+
     def test_reads_out_the_manifest_the_build_wrote_for_this_processor(self):
         for program in PROGRAMS:
             name = os.path.splitext(os.path.basename(program))[0] + ".manifest"
