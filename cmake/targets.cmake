@@ -6,6 +6,8 @@
 #                                                 under WIN_SOURCES)
 #   zk_program(name SOURCES ... [LIBS ...])        GUI program, Windows presets
 #   zk_console_program(name SOURCES ... [LIBS ...]) console program, win64 only
+#   zk_host_program(name SOURCES ... [LIBS ...])   program for this machine,
+#                                                 native preset only (tools)
 #   zk_native_test(name SOURCES ... [LIBS ...])    GoogleTest, native preset
 #   zk_wine_test(name SOURCES ... [LIBS ...] [ARGS ...] [DEPENDS ...])
 #                                                 GoogleTest, win64 under Wine
@@ -40,6 +42,16 @@ endfunction()
 
 function(zk_console_program name)
   if(NOT ZK_WIN OR ZK_SHIPPING)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${A_LIBS})
+endfunction()
+
+function(zk_host_program name)
+  if(ZK_WIN)
     return()
   endif()
   cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
