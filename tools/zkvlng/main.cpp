@@ -1,7 +1,8 @@
 // zkvlng: the translators' tool for uninstall.lng.
-//   zkvlng [--codepage N] template PROGRAM.exe [LIBRARY.dll] > uninstall.lng
-//   zkvlng [--codepage N] check FILE.lng [PROGRAM.exe [LIBRARY.dll]]
-//   zkvlng [--codepage N] key [--dialog NAME] TEXT
+//   zkvlng template PROGRAM.exe [LIBRARY.dll] > uninstall.lng
+//   zkvlng check FILE.lng [PROGRAM.exe [LIBRARY.dll]]
+//   zkvlng key [--dialog NAME] TEXT
+// each with --codepage N for an ANSI code page other than 936.
 #include "tools/zkvlng/code_page.h"
 #include "tools/zkvlng/lng_check.h"
 #include "tools/zkvlng/lng_template.h"
@@ -18,9 +19,9 @@ namespace {
 constexpr unsigned DefaultCodePage = 936;
 
 int Usage() {
-    std::fputs("usage: zkvlng [--codepage N] template PROGRAM.exe [LIBRARY.dll] > uninstall.lng\n"
-               "       zkvlng [--codepage N] check FILE.lng [PROGRAM.exe [LIBRARY.dll]]\n"
-               "       zkvlng [--codepage N] key [--dialog NAME] TEXT\n"
+    std::fputs("usage: zkvlng template PROGRAM.exe [LIBRARY.dll] [--codepage N] > uninstall.lng\n"
+               "       zkvlng check FILE.lng [PROGRAM.exe [LIBRARY.dll]] [--codepage N]\n"
+               "       zkvlng key [--dialog NAME] TEXT [--codepage N]\n"
                "Texts are in the ANSI code page N (936 when not given); TEXT is UTF-8.\n",
                stderr);
     return 2;
@@ -97,13 +98,17 @@ int Key(const std::vector<const char*>& args, const CodePage& codePage) {
 
 int main(int argc, char** argv) {
     std::vector<const char*> args(argv + 1, argv + argc);
+    // --codepage N may stand anywhere.
     unsigned number = DefaultCodePage;
-    if (args.size() >= 2 && std::strcmp(args[0], "--codepage") == 0) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (std::strcmp(args[i], "--codepage") != 0)
+            continue;
         char* end = nullptr;
-        number = static_cast<unsigned>(std::strtoul(args[1], &end, 10));
-        if (*end != '\0' || number == 0)
+        number = i + 1 < args.size() ? static_cast<unsigned>(std::strtoul(args[i + 1], &end, 10)) : 0;
+        if (number == 0 || *end != '\0')
             return Usage();
-        args.erase(args.begin(), args.begin() + 2);
+        args.erase(args.begin() + i, args.begin() + i + 2);
+        break;
     }
     if (args.empty())
         return Usage();

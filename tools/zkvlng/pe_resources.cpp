@@ -37,13 +37,11 @@ class Reader {
         return text;
     }
     // A text or an ordinal (0xFFFF, then the number): ordinals give an empty
-    // text and, when asked, their number.
-    std::u16string TextOrOrdinal(std::uint32_t* ordinal = nullptr) {
+    // text.
+    std::u16string TextOrOrdinal() {
         const std::uint32_t first = U16();
         if (first == 0xFFFF) {
-            const std::uint32_t number = U16();
-            if (ordinal)
-                *ordinal = number;
+            U16();
             return {};
         }
         if (first == 0)
@@ -66,14 +64,6 @@ class Reader {
         return value;
     }
 };
-
-// Names of the predefined control classes that templates give as ordinals.
-std::u16string ClassOfOrdinal(std::uint32_t ordinal) {
-    const char16_t* names[] = {u"BUTTON", u"EDIT", u"STATIC", u"LISTBOX", u"SCROLLBAR", u"COMBOBOX"};
-    if (ordinal >= 0x80 && ordinal < 0x80 + sizeof names / sizeof names[0])
-        return names[ordinal - 0x80];
-    return {};
-}
 
 // Resource names compare like FindResource's: without regard to case.
 bool SameName(const std::u16string& stored, const char* name) {
@@ -284,10 +274,7 @@ bool PeResources::Dialog(const char* name, DialogTexts* dialog) const {
         r.AlignTo4(offset);
         r.Skip(extended ? 24 : 18); // help id, styles, position, size, id
         DialogControl control;
-        std::uint32_t classOrdinal = 0;
-        control.className = r.TextOrOrdinal(&classOrdinal);
-        if (control.className.empty())
-            control.className = ClassOfOrdinal(classOrdinal);
+        r.TextOrOrdinal(); // class
         control.text = r.TextOrOrdinal();
         r.Skip(r.U16()); // creation data
         dialog->controls.push_back(control);

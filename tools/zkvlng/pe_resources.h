@@ -12,8 +12,7 @@ struct StringResource {
 };
 
 struct DialogControl {
-    std::u16string className; // "BUTTON", "STATIC", ... for the predefined ordinals
-    std::u16string text;      // empty when the template gives none or an ordinal
+    std::u16string text; // empty when the template gives none or an ordinal
 };
 
 struct DialogTexts {

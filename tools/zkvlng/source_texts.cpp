@@ -31,23 +31,6 @@ bool Convert(const std::u16string& text, const CodePage& codePage, int bufferSiz
     return true;
 }
 
-// A rich edit control hands out its paragraphs with CR LF line ends.
-std::u16string AsReadFromControl(const DialogControl& control) {
-    std::u16string className;
-    for (char16_t c : control.className)
-        className += (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
-    if (className != u"RICHEDIT")
-        return control.text;
-    std::u16string text;
-    for (std::size_t i = 0; i < control.text.size(); ++i) {
-        const char16_t c = control.text[i];
-        if (c == u'\n' && (i == 0 || control.text[i - 1] != u'\r'))
-            text += u'\r';
-        text += c;
-    }
-    return text;
-}
-
 } // namespace
 
 bool IsFormatString(int id) { return id == 5106 || id == 5108; }
@@ -97,7 +80,7 @@ bool ReadSourceTexts(const char* program, const char* library, const CodePage& c
         for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
             // A control without text is left alone by the program.
             if (!dialog.controls[i].text.empty())
-                items.push_back({AsReadFromControl(dialog.controls[i]),
+                items.push_back({dialog.controls[i].text,
                                  std::string(name) + " control " + std::to_string(i + 1)});
         }
         for (const auto& item : items) {
