@@ -196,53 +196,51 @@ bool PeResources::FirstData(const Entry& entry, std::uint32_t* offset, std::uint
     return !r.bad && FileOffset(rva, offset) && *size <= bytes.size() - *offset;
 }
 
-bool PeResources::FindNamed(std::uint32_t type, const char* name, std::uint32_t* offset,
-                            std::uint32_t* size) const {
-    std::vector<Entry> types, names;
+bool PeResources::OfType(std::uint32_t type, std::vector<Entry>* entries) const {
+    std::vector<Entry> types;
     if (!Entries(0, &types))
         return false;
     for (const Entry& t : types) {
-        if (!t.name.empty() || t.id != type || !t.directory || !Entries(t.offset, &names))
-            continue;
-        for (const Entry& n : names) {
-            if (!n.name.empty() && SameName(n.name, name))
-                return FirstData(n, offset, size);
-        }
+        if (t.name.empty() && t.id == type && t.directory)
+            return Entries(t.offset, entries);
+    }
+    return false;
+}
+
+bool PeResources::FindNamed(std::uint32_t type, const char* name, std::uint32_t* offset,
+                            std::uint32_t* size) const {
+    std::vector<Entry> names;
+    if (!OfType(type, &names))
+        return false;
+    for (const Entry& n : names) {
+        if (!n.name.empty() && SameName(n.name, name))
+            return FirstData(n, offset, size);
     }
     return false;
 }
 
 std::vector<StringResource> PeResources::Strings() const {
     std::vector<StringResource> strings;
-    std::vector<Entry> types, blocks;
-    if (!Entries(0, &types))
+    std::vector<Entry> blocks;
+    if (!OfType(TypeString, &blocks))
         return strings;
-    for (const Entry& t : types) {
-        if (!t.name.empty() || t.id != TypeString || !t.directory || !Entries(t.offset, &blocks))
+    for (const Entry& b : blocks) {
+        std::uint32_t offset, size;
+        if (!b.name.empty() || b.id == 0 || !FirstData(b, &offset, &size))
             continue;
-        for (const Entry& b : blocks) {
-            std::uint32_t offset, size;
-            if (!b.name.empty() || b.id == 0 || !FirstData(b, &offset, &size))
-                continue;
-            // A block holds strings (id - 1) * 16 to (id - 1) * 16 + 15, each a
-            // length and that many UTF-16 units.
-            Reader r(bytes, offset, offset + size);
-            for (int i = 0; i < 16 && !r.bad; ++i) {
-                const std::uint32_t length = r.U16();
-                std::u16string text;
-                for (std::uint32_t k = 0; k < length && !r.bad; ++k)
-                    text += static_cast<char16_t>(r.U16());
-                if (!r.bad && !text.empty())
-                    strings.push_back({static_cast<int>((b.id - 1) * 16 + i), text});
-            }
+        // A block holds strings (id - 1) * 16 to (id - 1) * 16 + 15, each a
+        // length and that many UTF-16 units.
+        Reader r(bytes, offset, offset + size);
+        for (int i = 0; i < 16 && !r.bad; ++i) {
+            const std::uint32_t length = r.U16();
+            std::u16string text;
+            for (std::uint32_t k = 0; k < length && !r.bad; ++k)
+                text += static_cast<char16_t>(r.U16());
+            if (!r.bad && !text.empty())
+                strings.push_back({static_cast<int>((b.id - 1) * 16 + i), text});
         }
     }
     return strings;
-}
-
-bool PeResources::HasDialog(const char* name) const {
-    std::uint32_t offset, size;
-    return FindNamed(TypeDialog, name, &offset, &size);
 }
 
 bool PeResources::Dialog(const char* name, DialogTexts* dialog) const {

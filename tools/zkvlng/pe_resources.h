@@ -30,8 +30,6 @@ class PeResources {
     // The texts of the dialog template with this name; false when there is
     // none or it is damaged.
     bool Dialog(const char* name, DialogTexts* dialog) const;
-    // Whether a dialog resource with this name exists.
-    bool HasDialog(const char* name) const;
 
   private:
     struct Entry {
@@ -48,6 +46,8 @@ class PeResources {
     std::vector<Section> sections;
 
     bool Entries(std::uint32_t directory, std::vector<Entry>* entries) const;
+    // The name entries of a resource type.
+    bool OfType(std::uint32_t type, std::vector<Entry>* entries) const;
     bool FirstData(const Entry& entry, std::uint32_t* offset, std::uint32_t* size) const;
     bool FindNamed(std::uint32_t type, const char* name, std::uint32_t* offset,
                    std::uint32_t* size) const;

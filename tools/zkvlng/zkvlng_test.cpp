@@ -3,6 +3,7 @@
 // the examples of README.md and one crafted file per kind of mistake.
 #include "tools/zkvlng/lng_check.h"
 #include "tools/zkvlng/lng_template.h"
+#include "tools/zkvlng/pe_resources.h"
 #include "uninstall/localisation/language_resources.h"
 #include <gtest/gtest.h>
 #include <cstdio>
@@ -138,6 +139,24 @@ TEST(Template, HoldsEveryStringAndEveryDialogText) {
     const std::vector<SourceText> withLibrary = ReadTexts(ZKVLNG_LIBRARY);
     EXPECT_EQ("Zelkova Setup", Find(withLibrary, "SETUPDLG title")->text);
     EXPECT_EQ(Ansi("卸载已完成"), Find(withLibrary, "string 5105")->text);
+}
+
+TEST(Resources, ExtendedDialogTemplates) {
+    PeResources file;
+    std::string error;
+    ASSERT_TRUE(file.Load(ZKVLNG_DIALOGEX, &error)) << error;
+    DialogTexts dialog;
+    ASSERT_TRUE(file.Dialog("setupdlg", &dialog)); // names compare without case
+    EXPECT_EQ(u"R\u00e9glages", dialog.title);
+    ASSERT_EQ(4u, dialog.controls.size());
+    EXPECT_EQ(u"", dialog.controls[0].text); // an icon's ordinal is no text
+    EXPECT_EQ(u"Second", dialog.controls[1].text);
+    EXPECT_EQ(u"", dialog.controls[2].text);
+    EXPECT_EQ(u"Third\nline", dialog.controls[3].text);
+    EXPECT_FALSE(file.Dialog("DONEDLG", &dialog));
+    EXPECT_TRUE(file.Strings().empty());
+    EXPECT_FALSE(file.Load(ZKVLNG_README, &error));
+    EXPECT_NE(std::string::npos, error.find("MZ"));
 }
 
 TEST(Keys, AgreeWithTheExamplesOfTheReadme) {
