@@ -12,6 +12,7 @@
 namespace {
 
 const char Marker[] = "***messages**"; // what the program looks for
+constexpr std::size_t MarkerLimit = 130816; // the last offset the program's search reaches
 constexpr std::size_t TableLimit = 65536;
 constexpr int KeyLength = 8;
 constexpr char Separator = '\x0C';
@@ -139,9 +140,12 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
     if (!table.IsLoaded()) {
         if (marker == std::string::npos)
             error(0, "no marker line ***messages***: the program reads nothing of this file");
-        else
+        else if (marker > MarkerLimit)
             error(LineAt(lines, marker), "the marker line starts too far into the file: the "
                                          "program looks for it only in the first 130,816 bytes");
+        else
+            error(LineAt(lines, marker), "the file ends too soon: the program needs at least 16 "
+                                         "bytes from the marker on");
         return result;
     }
     const bool utf8Signature = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;

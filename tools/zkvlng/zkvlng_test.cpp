@@ -180,8 +180,11 @@ TEST(Check, TheCommittedSampleMatchesTheProgram) {
     EXPECT_FALSE(result.untranslated.empty()); // a sample, not a full translation
 }
 
-TEST(Check, NoMarker) {
+TEST(Check, NoMarkerTheProgramFinds) {
     ExpectOneAt(Check("; no table\r\n00000000=\"x\"\r\n"), 0, "no marker");
+    ExpectOneAt(Check(std::string(130817, ';') + "\n***messages***\r\n00000000=\"x\"\r\n"), 2,
+                "too far");
+    ExpectOneAt(Check("\n\n***messages***\n"), 3, "ends too soon");
 }
 
 TEST(Check, EntryBeyondTheSixtyFourKilobytesRead) {
