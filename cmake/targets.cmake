@@ -7,6 +7,8 @@
 #   zk_program(name SOURCES ... [LIBS ...])        GUI program, Windows presets
 #                                                 (give it a manifest: zk_manifest)
 #   zk_console_program(name SOURCES ... [LIBS ...]) console program, win64 only
+#   zk_host_program(name SOURCES ... [LIBS ...])   program for this machine,
+#                                                 native preset only (tools)
 #   zk_native_test(name SOURCES ... [LIBS ...])    GoogleTest, native preset
 #   zk_wine_test(name SOURCES ... [LIBS ...] [ARGS ...] [DEPENDS ...])
 #                                                 GoogleTest, win64 under Wine
@@ -33,24 +35,33 @@ function(zk_library name)
   endif()
 endfunction()
 
-function(zk_program name)
-  if(NOT ZK_WIN)
-    return()
+# The executable behind the three program kinds below.
+function(zk_executable name)
+  cmake_parse_arguments(A "WIN32" "" "SOURCES;LIBS" ${ARGN})
+  if(A_WIN32)
+    set(gui WIN32)
   endif()
-  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} WIN32 ${A_SOURCES})
+  add_executable(${name} ${gui} ${A_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${A_LIBS})
 endfunction()
 
-function(zk_console_program name)
-  if(NOT ZK_WIN OR ZK_SHIPPING)
-    return()
+function(zk_program name)
+  if(ZK_WIN)
+    zk_executable(${name} WIN32 ${ARGN})
   endif()
-  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${A_SOURCES})
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(${name} PRIVATE ${A_LIBS})
+endfunction()
+
+function(zk_console_program name)
+  if(ZK_WIN AND NOT ZK_SHIPPING)
+    zk_executable(${name} ${ARGN})
+  endif()
+endfunction()
+
+function(zk_host_program name)
+  if(NOT ZK_WIN)
+    zk_executable(${name} ${ARGN})
+  endif()
 endfunction()
 
 function(zk_native_test name)
