@@ -11,7 +11,9 @@
 
 namespace {
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 void Write(const std::string& path, const std::string& bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -30,8 +32,7 @@ void Remove(const std::string& folder, std::initializer_list<const char*> files)
 
 bool AllAscii(const char* text) {
     for (; *text; ++text)
-        if (static_cast<unsigned char>(*text) >= 0x80)
-            return false;
+        if (static_cast<unsigned char>(*text) >= 0x80) return false;
     return true;
 }
 
@@ -71,7 +72,8 @@ TEST_F(WesternSystem, ALetterTheOemCodePageLacksGivesTheShortFormOrNothing) {
 
     // A batch file whose paths are all refused is not left behind.
     const std::string batch = outer + "\\batch.bat";
-    EXPECT_FALSE(WriteBatchFile(batch.c_str(), (missing + "\\uninstall.exe").c_str(), missing.c_str(), true));
+    EXPECT_FALSE(WriteBatchFile(batch.c_str(), (missing + "\\uninstall.exe").c_str(),
+                                missing.c_str(), true));
     EXPECT_FALSE(Exists(batch));
     RemoveDirectoryA(inner.c_str());
     RemoveDirectoryA(outer.c_str());
@@ -93,7 +95,8 @@ class UninstallFrom : public WesternSystem {
         for (const std::string& made : {parent, folder, decoyParent, decoy})
             ASSERT_TRUE(CreateDirectoryA(made.c_str(), nullptr)) << made;
         for (const std::string& copy : {folder, decoy})
-            ASSERT_TRUE(CopyFileA(ui::ArgumentPath(1).c_str(), (copy + "\\uninstall.exe").c_str(), FALSE));
+            ASSERT_TRUE(
+                CopyFileA(ui::ArgumentPath(1).c_str(), (copy + "\\uninstall.exe").c_str(), FALSE));
         Write(folder + "\\readme.txt", "read me");
         Write(folder + "\\Uninstall.lst", "readme.txt\r\nuninstall.exe\r\nUninstall.lst\r\n");
         Write(decoy + "\\readme.txt", "another program's");
@@ -116,11 +119,13 @@ class UninstallFrom : public WesternSystem {
         HWND box = ui::WaitForWindow(nullptr, ui::kDialogClass, process.id);
         ASSERT_NE(nullptr, box) << "no confirmation";
         ui::AnswerMessageBox(box, IDYES);
-        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 30000)) << folder << " still there";
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 30000))
+            << folder << " still there";
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
         const std::string batch = std::string(temp) + "Uninstall_Zkv.Bat";
-        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(batch); }, 10000)) << "the batch run did not end";
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(batch); }, 10000))
+            << "the batch run did not end";
     }
 
     void ExpectOnlyTheInstallationGone() {
