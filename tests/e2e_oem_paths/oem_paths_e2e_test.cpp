@@ -83,7 +83,8 @@ TEST_F(WesternSystem, ALetterTheOemCodePageLacksGivesTheShortFormOrNothing) {
 // uninstall.exe of its own that must survive.
 class UninstallFrom : public WesternSystem {
   protected:
-    std::string parent, folder, decoyParent, decoy;
+    std::string parent, folder, decoyParent, decoy, temp;
+    char savedTmp[MAX_PATH] = "", savedTemp[MAX_PATH] = "";
     ui::Process process{};
 
     void Stage(const std::string& parentName, const std::string& lookAlike) {
@@ -102,8 +103,23 @@ class UninstallFrom : public WesternSystem {
         Write(decoy + "\\readme.txt", "another program's");
     }
 
+    // The uninstall inherits TMP and TEMP: its batch file goes to folder.
+    void UseTempFolder(const std::string& path) {
+        temp = path;
+        ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr)) << temp;
+        GetEnvironmentVariableA("TMP", savedTmp, sizeof savedTmp);
+        GetEnvironmentVariableA("TEMP", savedTemp, sizeof savedTemp);
+        SetEnvironmentVariableA("TMP", temp.c_str());
+        SetEnvironmentVariableA("TEMP", temp.c_str());
+    }
+
     void TearDown() override {
         ui::EndProcess(process);
+        if (!temp.empty()) {
+            SetEnvironmentVariableA("TMP", savedTmp);
+            SetEnvironmentVariableA("TEMP", savedTemp);
+            RemoveDirectoryA(temp.c_str());
+        }
         Remove(decoy, {"uninstall.exe", "readme.txt"});
         RemoveDirectoryA(decoyParent.c_str());
         Remove(folder, {"uninstall.exe", "readme.txt", "Uninstall.lst"});
@@ -142,8 +158,9 @@ TEST_F(UninstallFrom, AFolderWithALetterTheOemCodePageLacksNotItsLookAlike) {
     ExpectOnlyTheInstallationGone();
 }
 
-TEST_F(UninstallFrom, AFolderWhoseFirstLetterTheOemCodePageLacks) {
+TEST_F(UninstallFrom, AFolderWhoseFirstLetterTheOemCodePageLacksWithTheBatchFileInAnother) {
     Stage("C:\\" + Skoda, "C:\\Skoda");
+    UseTempFolder("C:\\Temp " + Joao);
     Uninstall();
     ExpectOnlyTheInstallationGone();
 }
