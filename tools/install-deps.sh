@@ -28,9 +28,13 @@ if [ "$need_install" -eq 1 ]; then
     wine64 xvfb xauth locales fonts-wqy-microhei >/dev/null
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
-  echo "install-deps: generating zh_CN.UTF-8"
-  as_root sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
-  as_root locale-gen >/dev/null
-fi
+# zh_CN.UTF-8 gives Wine the code pages 936/936 of the shipped texts;
+# en_US.UTF-8 the 1252/437 pair of a Western system.
+for loc in zh_CN en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$loc\.utf8\$"; then
+    echo "install-deps: generating $loc.UTF-8"
+    as_root sed -i "s/^# *\($loc.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen || echo "$loc.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen >/dev/null
+  fi
+done
