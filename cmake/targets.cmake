@@ -5,12 +5,19 @@
 #                                                 skipped natively: name them
 #                                                 under WIN_SOURCES)
 #   zk_program(name SOURCES ... [LIBS ...])        GUI program, Windows presets
+#                                                 (give it a manifest: zk_manifest)
 #   zk_console_program(name SOURCES ... [LIBS ...]) console program, win64 only
+#   zk_host_program(name SOURCES ... [LIBS ...])   program for this machine,
+#                                                 native preset only (tools)
 #   zk_native_test(name SOURCES ... [LIBS ...])    GoogleTest, native preset
 #   zk_wine_test(name SOURCES ... [LIBS ...] [ARGS ...] [DEPENDS ...])
 #                                                 GoogleTest, win64 under Wine
 #   zk_add_subfolders()                           every sub-folder that has a
 #                                                 CMakeLists.txt
+#   zk_manifest(target RC script FILE name.manifest NAME assembly LEVEL level
+#               DESCRIPTION text)                 a program's manifest, for the
+#                                                 resource script's line
+#                                                 `1 24 "name.manifest"`
 #
 # ZK_WIN is true on both Windows presets, ZK_SHIPPING on the i686 one.
 include(CMakeParseArguments)
@@ -28,24 +35,33 @@ function(zk_library name)
   endif()
 endfunction()
 
-function(zk_program name)
-  if(NOT ZK_WIN)
-    return()
+# The executable behind the three program kinds below.
+function(zk_executable name)
+  cmake_parse_arguments(A "WIN32" "" "SOURCES;LIBS" ${ARGN})
+  if(A_WIN32)
+    set(gui WIN32)
   endif()
-  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} WIN32 ${A_SOURCES})
+  add_executable(${name} ${gui} ${A_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${A_LIBS})
 endfunction()
 
-function(zk_console_program name)
-  if(NOT ZK_WIN OR ZK_SHIPPING)
-    return()
+function(zk_program name)
+  if(ZK_WIN)
+    zk_executable(${name} WIN32 ${ARGN})
   endif()
-  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${A_SOURCES})
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(${name} PRIVATE ${A_LIBS})
+endfunction()
+
+function(zk_console_program name)
+  if(ZK_WIN AND NOT ZK_SHIPPING)
+    zk_executable(${name} ${ARGN})
+  endif()
+endfunction()
+
+function(zk_host_program name)
+  if(NOT ZK_WIN)
+    zk_executable(${name} ${ARGN})
+  endif()
 endfunction()
 
 function(zk_native_test name)
@@ -126,4 +142,37 @@ function(zk_add_subfolders)
       add_subdirectory(${dir})
     endif()
   endforeach()
+endfunction()
+
+# The application manifest of a program: the common-controls 6.0 dependency for
+# the visual style of the system, and the execution level (asInvoker or
+# requireAdministrator) that current Windows starts it with. The program's
+# identity and the dependency name the processor the preset builds for. Written
+# into the build tree, where the target's resource script finds it along the
+# include path.
+function(zk_manifest target)
+  if(NOT ZK_WIN)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "RC;FILE;NAME;LEVEL;DESCRIPTION" "" ${ARGN})
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86")
+    set(ZK_MANIFEST_ARCH x86)
+    set(init_controls _InitCommonControls@0)
+  else()
+    set(ZK_MANIFEST_ARCH amd64)
+    set(init_controls InitCommonControls)
+  endif()
+  set(ZK_MANIFEST_NAME ${A_NAME})
+  set(ZK_MANIFEST_LEVEL ${A_LEVEL})
+  set(ZK_MANIFEST_DESCRIPTION ${A_DESCRIPTION})
+  set(dir ${CMAKE_BINARY_DIR}/manifests)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/program.manifest.in ${dir}/${A_FILE} @ONLY)
+  target_include_directories(${target} PRIVATE ${dir})
+  set_property(SOURCE ${A_RC} APPEND PROPERTY OBJECT_DEPENDS ${dir}/${A_FILE})
+  # With the dependency even the buttons and message boxes come from comctl32
+  # 6.0, which registers their classes when it loads, and Windows XP does not
+  # load it on its own: import its InitCommonControls (a no-op in 6.0), so the
+  # loader brings it in with the program.
+  target_link_libraries(${target} PRIVATE comctl32)
+  target_link_options(${target} PRIVATE -Wl,--undefined=${init_controls})
 endfunction()

@@ -6,7 +6,7 @@ set -euo pipefail
 font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
 need_install=0
 for tool in x86_64-w64-mingw32-g++-posix i686-w64-mingw32-g++-win32 \
-            x86_64-w64-mingw32-windres cmake g++ Xvfb xauth; do
+            x86_64-w64-mingw32-windres cmake g++ python3 Xvfb xauth; do
   command -v "$tool" >/dev/null 2>&1 || need_install=1
 done
 [ -x /usr/lib/wine/wine64 ] || need_install=1
@@ -22,15 +22,19 @@ if [ "$need_install" -eq 1 ]; then
   echo "install-deps: installing packages"
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-    g++ make cmake googletest \
+    g++ make cmake googletest python3 \
     g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 \
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
     wine64 xvfb xauth locales fonts-wqy-microhei >/dev/null
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
-  echo "install-deps: generating zh_CN.UTF-8"
-  as_root sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
-  as_root locale-gen >/dev/null
-fi
+# zh_CN.UTF-8 gives Wine the code pages 936/936 of the shipped texts;
+# en_US.UTF-8 the 1252/437 pair of a Western system.
+for loc in zh_CN en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$loc\.utf8\$"; then
+    echo "install-deps: generating $loc.UTF-8"
+    as_root sed -i "s/^# *\($loc.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen || echo "$loc.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen >/dev/null
+  fi
+done

@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
-# Checks the shipped i686 programs: machine i386, GUI subsystem 4.0, and
-# imports from system DLLs only.
+# Checks the shipped i686 programs: machine i386, GUI subsystem 4.0, imports
+# from system DLLs only, and the manifest: each program asks for its execution
+# level (see level_of), the language library carries none.
 #   tools/pe-check.sh file.exe|file.dll ...
 set -euo pipefail
 allowed=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll comctl32.dll msvcrt.dll "
 status=0
+here=$(dirname "$0")
+# uninstall.exe writes and removes machine-wide entries; the others do not.
+level_of() {
+  case "$(basename "$1")" in
+    uninstall.exe) echo requireAdministrator ;;
+    *.exe) echo asInvoker ;;
+    *) echo none ;;
+  esac
+}
 [ $# -gt 0 ] || { echo "usage: pe-check.sh file.exe|file.dll ..." >&2; exit 2; }
 for file in "$@"; do
   [ -f "$file" ] || { echo "pe-check: $file: missing" >&2; status=1; continue; }
@@ -16,10 +26,16 @@ for file in "$@"; do
   case "$file" in
     *.exe) grep -Eq '^Subsystem[[:space:]]+00000002' <<<"$headers" || fail "not a GUI program" ;;
   esac
-  while read -r dll; do
-    lower=$(tr 'A-Z' 'a-z' <<<"$dll")
-    [[ "$allowed" == *" $lower "* ]] || fail "imports $dll"
-  done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
+  imports=" $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr 'A-Z\n' 'a-z ')"
+  for dll in $imports; do
+    [[ "$allowed" == *" $dll "* ]] || fail "imports $dll"
+  done
+  level=$(level_of "$file")
+  "$here/pe-manifest.py" check "$file" "$level" || fail "manifest is not the one for level $level"
+  # The manifest's common-controls 6.0 must be loaded with the program.
+  if [ "$level" != none ] && [[ "$imports" != *" comctl32.dll "* ]]; then
+    fail "does not import comctl32.dll"
+  fi
   [ $status -ne 0 ] || printf 'pe-check: %-16s ok, %6d bytes\n' "$(basename "$file")" "$(stat -c %s "$file")"
 done
 exit $status

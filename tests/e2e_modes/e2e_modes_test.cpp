@@ -1,6 +1,8 @@
 // uninstall.exe /warning, /wait, /clean and the switches that do nothing,
 // started from a staged folder with a Chinese name.
 #include <gtest/gtest.h>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include "tests/driver/ui_driver.h"
 #include "uninstall/localisation/crc32.h"
@@ -70,20 +72,37 @@ class Modes : public ::testing::Test {
     }
 
     void WriteTranslation(const std::string& entries) {
-        std::string text = "; translation for a test\r\n***messages***\r\n" + entries + "\r\n\r\n";
+        WriteFile("; translation for a test\r\n***messages***\r\n" + entries + "\r\n\r\n");
+    }
+    void WriteFile(const std::string& text) {
         FILE* f = fopen((folder + "\\uninstall.lng").c_str(), "wb");
         fwrite(text.data(), 1, text.size(), f);
         fclose(f);
     }
 };
 
-// key="value" for a string-table text given in UTF-8.
-std::string StringEntry(const char* sourceUtf8, const char* value) {
+// The key of a string-table text given in UTF-8.
+std::string StringKey(const char* sourceUtf8) {
     std::string keyed = "s" + ui::Ansi(sourceUtf8);
     char key[9];
     snprintf(key, sizeof key, "%08x",
              static_cast<unsigned>(~Crc32Update(0xFFFFFFFFu, keyed.data(), keyed.size())));
-    return std::string(key) + "=\"" + value + "\"\r\n";
+    return key;
+}
+
+// key="value" for a string-table text given in UTF-8.
+std::string StringEntry(const char* sourceUtf8, const char* value) {
+    return StringKey(sourceUtf8) + "=\"" + value + "\"\r\n";
+}
+
+// A translation file with the translation of one string replaced.
+std::string Retranslate(std::string file, const char* sourceUtf8, const std::string& value) {
+    const std::size_t entry = file.find("\n" + StringKey(sourceUtf8) + "=\"");
+    EXPECT_NE(std::string::npos, entry) << sourceUtf8;
+    if (entry == std::string::npos)
+        return file;
+    const std::size_t start = entry + 11, end = file.find('"', start);
+    return file.replace(start, end - start, value);
 }
 
 TEST_F(Modes, WarningShowsTheProgramPathUnderTheOwnCaption) {
@@ -112,6 +131,24 @@ TEST_F(Modes, WarningTranslatedByTheSampleTranslationFile) {
     ASSERT_TRUE(CopyFileA(ui::ArgumentPath(3).c_str(), (folder + "\\uninstall.lng").c_str(), FALSE));
     ExpectNotice(ui::Ansi("解除安裝 Zelkova"), ui::Ansi("解除安裝已完成\n您應該手動刪除 ") + program,
                  "modes-warning-sample-translation.png");
+}
+
+TEST_F(Modes, WarningShowsTheTextsChangedInTheTranslatorsTemplate) {
+    std::string made;
+    {
+        std::ifstream in(ui::ArgumentPath(4).c_str(), std::ios::binary);
+        made.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    ASSERT_NE(std::string::npos, made.find("***messages***"));
+    // As made, nothing changes.
+    WriteFile(made);
+    ExpectNotice(ui::Ansi("卸载 Zelkova"), ui::Ansi("卸载已完成\n你应该手动删除 ") + program,
+                 "modes-warning-template.png");
+    // Two texts changed, the third as it was.
+    WriteFile(Retranslate(Retranslate(made, "卸载 Zelkova", ui::Ansi("移除 Zelkova")), "卸载已完成",
+                          "Removed"));
+    ExpectNotice(ui::Ansi("移除 Zelkova"), ui::Ansi("Removed\n你应该手动删除 ") + program,
+                 "modes-warning-template-changed.png");
 }
 
 TEST_F(Modes, WaitPausesForTwoSeconds) {

@@ -19,3 +19,8 @@ bool ProgramFolder(const char* programPath, char* folder, std::size_t size,
 // A file next to the running program: its path up to the last separator,
 // then name. false (buffer empty) when it does not fit.
 bool ProgramFilePath(const char* name, char* buffer, std::size_t size = PathSize);
+
+// Test seam (Windows builds): GetProgramPath gives path instead of the
+// module's file until ClearProgramPathOverride.
+void OverrideProgramPath(const char* path);
+void ClearProgramPathOverride();

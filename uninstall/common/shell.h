@@ -6,8 +6,9 @@
 // empty when it cannot be resolved.
 void GetDesktopFolder(char* buffer);
 // Deletes a file or a folder with its contents, silently and without the
-// Recycle Bin. The buffer needs one spare byte after the terminator.
-bool ShellDelete(char* path);
+// Recycle Bin. Never a drive root; false when path does not exist or does
+// not fit in 1,024 bytes.
+bool ShellDelete(const char* path);
 // Starts a command line without waiting for it.
 bool LaunchProgram(char* commandLine);
 void EnableDlgItem(HWND dialog, int id, bool enable);

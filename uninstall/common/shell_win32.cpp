@@ -40,7 +40,7 @@ void GetDesktopFolder(char* buffer) {
     allocator->Release();
 }
 
-bool ShellDelete(char* path) {
+bool ShellDelete(const char* path) {
     if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES || IsRootOrEmpty(path))
         return false;
     // The shell takes a list ended by an empty string; build it here rather

@@ -119,6 +119,38 @@ TEST_F(Dialogs, TitleAndNonEmptyControlTextsAreTranslatedInTheirSection) {
     EXPECT_EQ("\xcd\xea\xb3\xc9", Text(GetDlgItem(done, 1))); // 完成: no entry in its section
 }
 
+// The translators' tool reads the dialog texts from the program's file and
+// computes their keys without Windows; every text of the created dialogs
+// must find its entry in the template it makes.
+TEST_F(Dialogs, TheTranslatorsTemplateHasAnEntryForEveryDialogText) {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    *strrchr(path, '\\') = '\0';
+    FILE* f = fopen((std::string(path) + "\\..\\..\\tools\\zkvlng\\uninstall-template.lng").c_str(), "rb");
+    ASSERT_NE(nullptr, f);
+    std::string entries;
+    char line[2048];
+    while (fgets(line, sizeof line, f)) {
+        // Each translation becomes "#" and its key; the scales stay 100*100.
+        const std::string key(line, 8);
+        if (strlen(line) > 10 && line[8] == '=' && line[9] == '"' && !strstr(line, "\"100*100\""))
+            entries += key + "=\"#" + key + "\"\r\n";
+    }
+    fclose(f);
+    LoadTranslations(entries);
+    for (const char* name : {"SETUPDLG", "DONEDLG", "CONTEXTITEMS"}) {
+        HWND dialog = Open(name);
+        EXPECT_EQ('#', Text(dialog)[0]) << name << " title";
+        int translated = 0;
+        for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            const std::string text = Text(c);
+            EXPECT_TRUE(text.empty() || text[0] == '#') << name << ": " << text;
+            translated += !text.empty();
+        }
+        EXPECT_LT(0, translated) << name;
+    }
+}
+
 TEST_F(Dialogs, Scale120By100FollowsTheIntegerArithmetic) {
     Snapshot ref = Take(Open("SETUPDLG", 268));
     LoadTranslations(Entry('$', "SETUPDLG", "", "120*100"));

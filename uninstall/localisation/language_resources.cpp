@@ -1,10 +1,9 @@
 #include "uninstall/localisation/language_resources.h"
 #include "uninstall/common/file.h"
-#include "uninstall/common/format.h"
 #include "uninstall/common/paths.h"
 #include "uninstall/common/program_path.h"
 #include "uninstall/common/text.h"
-#include "uninstall/localisation/crc32.h"
+#include "uninstall/localisation/translation_key.h"
 #include <cstdlib>
 #include <cstring>
 
@@ -165,13 +164,8 @@ void LanguageResources::Translate(char* dest, std::size_t destSize, const char* 
         return;
     const char* line = nullptr;
     if (text) {
-        const char kindChar = kind == String ? 's' : '$';
-        std::uint32_t v = Crc32Update(0xFFFFFFFFu, &kindChar, 1);
-        if (section)
-            v = Crc32Update(v, section, std::strlen(section));
-        v = Crc32Update(v, source, std::strlen(source));
-        char key[16];
-        FormatWhole(key, sizeof key, "%08x", static_cast<unsigned>(~v));
+        char key[TranslationKeySize];
+        TranslationKey(key, kind == String ? 's' : '$', section, source);
         line = FindSorted(key);
         if (!line)
             line = FindLinear(key);

@@ -61,4 +61,13 @@ inline void SetDword(HKEY hive, const char* path, const char* name, DWORD value)
     RegCloseKey(key);
 }
 
+inline void SetBinary(HKEY hive, const char* path, const char* name, const std::string& bytes) {
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(hive, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                                             nullptr));
+    RegSetValueExA(key, name, 0, REG_BINARY, reinterpret_cast<const BYTE*>(bytes.data()),
+                   static_cast<DWORD>(bytes.size()));
+    RegCloseKey(key);
+}
+
 } // namespace raw_registry

@@ -26,6 +26,10 @@ bool GetSettingString(const char* path, const char* name, char* buffer, DWORD si
                       const char* defaultText);
 bool GetRegDword(HKEY hive, const char* path, const char* name, DWORD defaultValue, DWORD* result);
 DWORD GetSettingDword(const char* path, const char* name, DWORD defaultValue);
+// The bytes of a value of any type into buffer and their count into length;
+// false (length 0) when the value is missing or longer than size.
+bool GetRegBytes(HKEY hive, const char* path, const char* name, void* buffer, DWORD size,
+                 DWORD* length);
 
 LONG DeleteRegKey(HKEY hive, const char* path);
 void DeleteRegValue(HKEY hive, const char* path, const char* name);

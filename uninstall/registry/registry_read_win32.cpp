@@ -51,3 +51,17 @@ DWORD GetSettingDword(const char* path, const char* name, DWORD defaultValue) {
     GetRegDword(HKEY_CURRENT_USER, path, name, defaultValue, &value);
     return value;
 }
+
+bool GetRegBytes(HKEY hive, const char* path, const char* name, void* buffer, DWORD size,
+                 DWORD* length) {
+    LONG status = ERROR_FILE_NOT_FOUND;
+    *length = size;
+    HKEY key = OpenKeyForRead(hive, path);
+    if (key) {
+        status = RegQueryValueExA(key, name, nullptr, nullptr, static_cast<BYTE*>(buffer), length);
+        CloseRegKey(key);
+    }
+    if (status != ERROR_SUCCESS)
+        *length = 0;
+    return status == ERROR_SUCCESS;
+}

@@ -121,6 +121,19 @@ TEST_F(Registry, NumberReadsTakeUpToFourBytesOfAnyType) {
     EXPECT_EQ(9u, GetSettingDword("Setup", "Wide", 9)); // more than 4 bytes: default
 }
 
+TEST_F(Registry, ByteReadsTakeAWholeValueOrNothing) {
+    raw::SetBinary(HKEY_CURRENT_USER, "Software\\Zelkova\\Setup", "Bin", std::string("a\0b\0", 4));
+    unsigned char bytes[4];
+    DWORD length = 99;
+    EXPECT_TRUE(GetRegBytes(HKEY_CURRENT_USER, "Setup", "Bin", bytes, sizeof bytes, &length));
+    EXPECT_EQ(std::string("a\0b\0", 4), std::string(reinterpret_cast<char*>(bytes), length));
+    EXPECT_FALSE(GetRegBytes(HKEY_CURRENT_USER, "Setup", "Bin", bytes, 3, &length)); // one too long
+    EXPECT_EQ(0u, length);
+    length = 99;
+    EXPECT_FALSE(GetRegBytes(HKEY_CURRENT_USER, "Setup", "None", bytes, sizeof bytes, &length));
+    EXPECT_EQ(0u, length);
+}
+
 TEST_F(Registry, RootedCurrentUserPathsAndTheDefaultValue) {
     std::string rooted = std::string("\\") + Scratch + "\\Sub";
     EXPECT_TRUE(SetRegString(HKEY_CURRENT_USER, rooted.c_str(), "", "default text"));

@@ -2,13 +2,15 @@
 // Writing and starting the self-removal batch file.
 
 // An ANSI path as the command interpreter must read it from a batch file:
-// in the OEM code page, with every '%' doubled. false when it does not fit
-// or cannot be converted.
+// in the OEM code page, with every '%' doubled. A path the OEM code page
+// cannot hold exactly is given in its short (8.3) form when that one can.
+// false when it does not fit or neither form converts exactly.
 bool PathForBatch(const char* ansiPath, char* out, int size);
 
 // Writes the batch file at batchPath (created or truncated). folder is the
-// program folder as the current directory gives it. false, with nothing
-// started, when a path does not fit or the file cannot be written.
+// program folder as the current directory gives it. false, with no batch
+// file left, when a path is refused (PathForBatch) or the file cannot be
+// written.
 bool WriteBatchFile(const char* batchPath, const char* program, const char* folder, bool ntFamily);
 
 // The command interpreter: "COMSPEC", else cmd.exe in the system folder on

@@ -87,11 +87,13 @@ inline std::string Difference(const Snapshot& a, const Snapshot& b) {
     return Lines(only);
 }
 
-// Keys that the removal leaves by design, empty: the handler keys of all
-// files, folders, drives and directories (only their default value goes),
-// the parents of removed handler keys, and the "New" menu key of an
-// extension whose former owner had no "New" entry.
-inline bool LeftByDesign(const std::string& line) {
+// Keys that the removal keeps, emptied, because they are not Zelkova's
+// alone: the handler keys of all files, folders, drives and directories and
+// the parents of removed handler keys (every shell extension hangs its
+// entries there; only Zelkova's go), and the "New" menu key of an extension
+// given back to a former owner that had no "New" entry (only the values
+// setup wrote go; the key is part of the owner's extension key).
+inline bool KeptSharedKey(const std::string& line) {
     if (line.find(" [") != std::string::npos)
         return false; // a value: nothing may stay
     for (const char* start : {"*\\shellex", "Folder\\shellex", "Drive", "Directory", "exefile\\shellex",
@@ -101,10 +103,12 @@ inline bool LeftByDesign(const std::string& line) {
     return line.size() > 9 && line.compare(line.size() - 9, 9, "\\ShellNew") == 0;
 }
 
+// What the removal left that was not there before and is not a shared key
+// (KeptSharedKey): a leftover of Zelkova's.
 inline std::string LeftOutsideTheDesign(const Snapshot& after, const Snapshot& before) {
     Snapshot left;
     for (const std::string& line : after)
-        if (!before.count(line) && !LeftByDesign(line))
+        if (!before.count(line) && !KeptSharedKey(line))
             left.insert(line);
     return Lines(left);
 }

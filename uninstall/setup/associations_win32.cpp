@@ -10,6 +10,7 @@
 //   HKCR\.z00 .. .z29 (.z99 on Windows 95/98/ME)   volumes of .zkv archives
 #include <windows.h>
 #include <shlobj.h>
+#include <cstring>
 #include "uninstall/common/compare.h"
 #include "uninstall/common/format.h"
 #include "uninstall/common/windows_version.h"
@@ -121,7 +122,8 @@ void GiveBack(int group, const char* extension) {
 }
 
 // What RegisterProgIds writes as the default value of each key: a string
-// from the string table, or a format applied to the path of Zelkova.exe.
+// from the string table, or a format applied to the path of Zelkova.exe
+// (one without '%' is the text itself and needs no path).
 struct ProgIdEntry {
     const char* key;
     int stringId; // 0: use format
@@ -164,6 +166,8 @@ void RegisterProgIds() {
     for (const ProgIdEntry& entry : ProgIdEntries) {
         if (entry.stringId != 0) {
             SetRegString(HKEY_CLASSES_ROOT, entry.key, "", ResString(entry.stringId));
+        } else if (std::strchr(entry.format, '%') == nullptr) {
+            SetRegString(HKEY_CLASSES_ROOT, entry.key, "", entry.format);
         } else if (haveProgram && FormatWhole(data, sizeof data, entry.format, program)) {
             SetRegString(HKEY_CLASSES_ROOT, entry.key, "", data);
         }

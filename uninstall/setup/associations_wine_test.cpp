@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include "uninstall/common/program_path.h"
 #include "uninstall/common/windows_version.h"
 #include "uninstall/setup/new_menu_templates.h"
 #include "uninstall/setup/setup_choices.h"
@@ -190,6 +191,45 @@ TEST_F(Associations, OlderSystemsAndUnwritableTemplatesGetDataWhichGiveBackRemov
     EXPECT_EQ("<none>", Value(Classes, ".zip\\ShellNew", "FileName"));
 }
 
+TEST_F(Associations, AnotherProgramsNewMenuDataOnAnyTypeSurvivesTakeOverAndGiveBack) {
+    const std::string cabinet("MSCF\0\0\0\0", 8);
+    SetString(Classes, ".cab", "", "CABFolder");
+    SetBinary(Classes, ".cab\\ShellNew", "Data", cabinet);
+    UpdateAssociations(Ticked({2}));
+    EXPECT_EQ("Zelkova", Value(Classes, ".cab", ""));
+    EXPECT_EQ(cabinet, Value(Classes, ".cab\\ShellNew", "Data"));
+    UpdateAssociations(SetupChoices());
+    EXPECT_EQ("CABFolder", Value(Classes, ".cab", ""));
+    EXPECT_EQ(cabinet, Value(Classes, ".cab\\ShellNew", "Data"));
+}
+
+TEST_F(Associations, NewMenuDataThatOnlyResemblesATemplateIsNotTakenForOurs) {
+    // The empty ZIP archive with a comment length of 1: one byte off ours.
+    const std::string almost = std::string("PK\x05\x06", 4) + std::string(16, '\0') + "\x01" + '\0';
+    SetString(Classes, ".zip", "", "CompressedFolder");
+    SetBinary(Classes, ".zip\\ShellNew", "Data", almost);
+    UpdateAssociations(Ticked({1}, false)); // without Explorer integration
+    EXPECT_EQ("Zelkova.ZIP", Value(Classes, ".zip", ""));
+    UpdateAssociations(SetupChoices());
+    EXPECT_EQ("CompressedFolder", Value(Classes, ".zip", ""));
+    EXPECT_EQ(almost, Value(Classes, ".zip\\ShellNew", "Data"));
+}
+
+TEST_F(Associations, TemplatesWrittenAsDataOnWindows98GoOnGiveBack) {
+    OverrideWindowsVersion(1, 4, 10);
+    SetString(Classes, ".zkv", "", "OldZkv"); // had a key: its ShellNew key is not deleted whole
+    SetString(Classes, ".zip", "", "CompressedFolder");
+    UpdateAssociations(Ticked({0, 1}));
+    ASSERT_EQ(std::string(reinterpret_cast<char*>(ZkvNewMenuTemplate.bytes), 20),
+              Value(Classes, ".zkv\\ShellNew", "Data"));
+    ASSERT_EQ(std::string("PK\x05\x06", 4) + std::string(18, '\0'),
+              Value(Classes, ".zip\\ShellNew", "Data"));
+    UpdateAssociations(SetupChoices());
+    EXPECT_EQ("OldZkv", Value(Classes, ".zkv", ""));
+    EXPECT_EQ("<none>", Value(Classes, ".zkv\\ShellNew", "Data"));
+    EXPECT_EQ("<none>", Value(Classes, ".zip\\ShellNew", "Data"));
+}
+
 TEST_F(Associations, ProgIdsNameTheArchiverQuotedWithItsIcons) {
     RegisterProgIds();
     std::string program = ProgramFile("Zelkova.exe");
@@ -199,5 +239,17 @@ TEST_F(Associations, ProgIdsNameTheArchiverQuotedWithItsIcons) {
     EXPECT_EQ(program + ",1", Value(Classes, "Zelkova.REV\\DefaultIcon", ""));
     EXPECT_EQ("Zelkova.REV", Value(Classes, ".rev", ""));
     for (const char* key : {"Zelkova", "Zelkova.ZIP", "Zelkova.REV", ".rev"}) DeleteTree(Classes, key);
+}
+
+TEST_F(Associations, RevIsPointedAtItsProgIdEvenWithoutAProgramPath) {
+    const char* const keys[] = {"Zelkova", "Zelkova.ZIP", "Zelkova.REV", ".rev"};
+    for (const char* key : keys) DeleteTree(Classes, key);
+    OverrideProgramPath(DeepProgram.c_str());
+    RegisterProgIds();
+    ClearProgramPathOverride();
+    EXPECT_EQ("Zelkova.REV", Value(Classes, ".rev", ""));
+    EXPECT_FALSE(KeyExists(Classes, "Zelkova.REV\\shell\\open\\command")); // would name no program
+    EXPECT_EQ("<none>", Value(Classes, "Zelkova\\DefaultIcon", ""));
+    for (const char* key : keys) DeleteTree(Classes, key);
 }
 } // namespace

@@ -2,9 +2,11 @@
 //
 //   HKCR\<ext>\ShellNew   FileName  <program folder>\zkvnew.dat or zipnew.dat
 //                         Data      the template bytes (Windows 95, 98, NT 4,
-//                                   or when the template file cannot be made)
+//                                   or when the template file cannot be made);
+//                                   a "Data" of other bytes is another program's
 //                         NullFile  ""  (only when a former owner had it)
 #include <windows.h>
+#include <cstring>
 #include "uninstall/common/format.h"
 #include "uninstall/common/text.h"
 #include "uninstall/common/windows_version.h"
@@ -40,6 +42,19 @@ bool EnsureTemplateFile(const char* path, const NewMenuTemplate& bytes) {
     CloseHandle(file);
     if (!complete) DeleteFileA(path);
     return complete;
+}
+
+// Whether the "Data" under key holds exactly the bytes of a template that
+// InstallNewMenuTemplate writes (once UpdateAssociations has prepared them).
+bool HoldsOwnTemplateData(const char* key) {
+    unsigned char data[32];
+    DWORD length = 0;
+    if (!GetRegBytes(HKEY_CLASSES_ROOT, key, "Data", data, sizeof data, &length)) return false;
+    const NewMenuTemplate* const own[] = {&ZkvNewMenuTemplate, &ZipNewMenuTemplate};
+    for (const NewMenuTemplate* bytes : own) {
+        if (length == bytes->size && std::memcmp(data, bytes->bytes, length) == 0) return true;
+    }
+    return false;
 }
 } // namespace
 
@@ -77,10 +92,11 @@ void RestoreNewMenuEntry(const char* extension) {
     if (!SetupKeyFor(extension, record, sizeof record) || !ShellNewKey(extension, key)) return;
     char entry[PathSize];
     GetSettingString(record, "ShellNew", entry, sizeof entry, "");
-    // Both of what setup may have written go, so the former owner's entry
-    // is not shadowed by the Zelkova template.
+    // What setup may have written goes, so the former owner's entry is not
+    // shadowed by the Zelkova template. A "Data" of other bytes was never
+    // recorded: it is the former owner's own and stays.
     DeleteRegValue(HKEY_CLASSES_ROOT, key, "FileName");
-    DeleteRegValue(HKEY_CLASSES_ROOT, key, "Data");
+    if (HoldsOwnTemplateData(key)) DeleteRegValue(HKEY_CLASSES_ROOT, key, "Data");
     if (entry[0] == '*') {
         SetRegString(HKEY_CLASSES_ROOT, key, "NullFile", "");
     } else if (entry[0] != '\0') {

@@ -4,8 +4,8 @@
 #include <shlobj.h>
 
 namespace {
-// The one ANSI to UTF-16 conversion: IPersistFile::Save takes only UTF-16.
-// False when the path does not fit in MAX_PATH characters.
+// The link path in UTF-16, which is all IPersistFile::Save takes. False
+// when the path does not fit in MAX_PATH characters.
 bool WidePath(const char* path, WCHAR* wide) {
     return MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) != 0;
 }

@@ -28,27 +28,29 @@ bool SpecialFolder(IMalloc* allocator, int csidl, char* path) {
     return found && path[0] != '\0';
 }
 
-// The link "Zelkova.lnk" in folder: created when wanted, else deleted.
+// The link "Zelkova.lnk" in folder: created when wanted and there is a
+// target (null when its path could not be built), else deleted.
 void UpdateLink(const char* folder, bool wanted, const char* target) {
     char link[PathSize];
     if (folder[0] == '\0' || !JoinPath(link, sizeof link, folder, "Zelkova.lnk")) return;
-    if (wanted) {
-        CreateShellLink(target, link, "Zelkova");
-    } else {
+    if (!wanted) {
         DeleteFileA(link);
+    } else if (target) {
+        CreateShellLink(target, link, "Zelkova");
     }
 }
 
-void UpdateGroup(const char* programsFolder, bool wanted, const GroupLink (&links)[3],
-                 char* groupFolder) {
+// The group is made only when the program folder gives usable link targets
+// (canCreate); an unwanted group is deleted in any case.
+void UpdateGroup(const char* programsFolder, bool wanted, bool canCreate,
+                 const GroupLink (&links)[3], char* groupFolder) {
     char folder[PathSize];
     if (!JoinPath(folder, sizeof folder, programsFolder, "Zelkova")) return;
     if (!wanted) {
-        char doomed[PathSize + 1]; // ShellDelete needs a spare byte
-        CopyWhole(doomed, sizeof doomed, folder);
-        ShellDelete(doomed);
+        ShellDelete(folder);
         return;
     }
+    if (!canCreate) return;
     if (groupFolder) CopyWhole(groupFolder, PathSize, folder);
     CreateDirectoryA(folder, nullptr);
     for (const GroupLink& entry : links) {
@@ -65,24 +67,26 @@ void UpdateGroup(const char* programsFolder, bool wanted, const GroupLink (&link
 } // namespace
 
 void UpdateShortcuts(const SetupChoices& choices, char* groupFolder) {
+    // Only the links need the program folder; the deletions run without it.
     char target[PathSize];
-    if (!ProgramFilePath("Zelkova.exe", target)) return;
+    const bool haveTarget = ProgramFilePath("Zelkova.exe", target);
+    const char* linkTarget = haveTarget ? target : nullptr;
     IMalloc* allocator = nullptr;
     if (FAILED(SHGetMalloc(&allocator))) return;
 
     char folder[PathSize];
     GetDesktopFolder(folder);
-    UpdateLink(folder, choices.Desktop, target);
+    UpdateLink(folder, choices.Desktop, linkTarget);
     SpecialFolder(allocator, CSIDL_STARTMENU, folder);
-    UpdateLink(folder, choices.StartMenu, target);
+    UpdateLink(folder, choices.StartMenu, linkTarget);
 
     const GroupLink links[3] = {
         {"Zelkova", "Zelkova.exe"}, {ResString(5102), "Zelkova.hlp"}, {ResString(5103), "Zkv.txt"}};
     if (SpecialFolder(allocator, CSIDL_PROGRAMS, folder)) {
-        UpdateGroup(folder, choices.Programs, links, groupFolder);
+        UpdateGroup(folder, choices.Programs, haveTarget, links, groupFolder);
     }
     if (WinNtVersion() != 0 && SpecialFolder(allocator, CSIDL_COMMON_PROGRAMS, folder)) {
-        UpdateGroup(folder, choices.Programs, links, nullptr);
+        UpdateGroup(folder, choices.Programs, haveTarget, links, nullptr);
     }
     allocator->Release();
 }

@@ -4,6 +4,7 @@
 #include <objidl.h>
 #include <shlobj.h>
 #include <string>
+#include "uninstall/common/program_path.h"
 #include "uninstall/localisation/res_string.h"
 #include "uninstall/setup/shell_integration.h"
 #include "uninstall/setup/shell_link.h"
@@ -63,6 +64,7 @@ class Shortcuts : public ::testing::Test {
         UpdateShortcuts(SetupChoices(), nullptr);
     }
     void TearDown() override {
+        ClearProgramPathOverride();
         UpdateShortcuts(SetupChoices(), nullptr);
         CoUninitialize();
     }
@@ -111,6 +113,35 @@ TEST_F(Shortcuts, UntickedChoicesRemoveLinksAndWholeGroups) {
     EXPECT_FALSE(Exists(Folder(CSIDL_STARTMENU) + "\\Zelkova.lnk"));
     EXPECT_FALSE(Exists(userGroup));
     EXPECT_FALSE(Exists(Folder(CSIDL_COMMON_PROGRAMS) + "\\Zelkova"));
+}
+
+TEST_F(Shortcuts, WithoutAUsableProgramFolderNothingIsMadeButEverythingIsStillDeleted) {
+    const std::string userGroup = Folder(CSIDL_PROGRAMS) + "\\Zelkova";
+    const std::string commonGroup = Folder(CSIDL_COMMON_PROGRAMS) + "\\Zelkova";
+    const std::string links[] = {Folder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk",
+                                 Folder(CSIDL_STARTMENU) + "\\Zelkova.lnk",
+                                 userGroup + "\\Zelkova.lnk", commonGroup + "\\Zelkova.lnk"};
+    SetupChoices all;
+    all.Desktop = all.StartMenu = all.Programs = true;
+    char groupFolder[PathSize] = "";
+    OverrideProgramPath(DeepProgram.c_str());
+    UpdateShortcuts(all, groupFolder);
+    EXPECT_STREQ("", groupFolder); // no group to open
+    for (const std::string& link : links) EXPECT_FALSE(Exists(link)) << link;
+    EXPECT_FALSE(Exists(userGroup));
+
+    // The links and groups of an earlier setup, here made by hand.
+    for (const std::string& group : {userGroup, commonGroup})
+        ASSERT_TRUE(CreateDirectoryA(group.c_str(), nullptr)) << group;
+    for (const std::string& link : links) {
+        HANDLE file = CreateFileA(link.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file) << link;
+        CloseHandle(file);
+    }
+    UpdateShortcuts(SetupChoices(), nullptr); // as the uninstall runs it
+    for (const std::string& link : links) EXPECT_FALSE(Exists(link)) << link;
+    EXPECT_FALSE(Exists(userGroup));
+    EXPECT_FALSE(Exists(commonGroup));
 }
 
 TEST_F(Shortcuts, CreateShellLinkRefusesAPathBeyondTheLimitAndSavesDoubleByteNames) {

@@ -18,4 +18,8 @@ inline std::string ProgramFile(const char* name) {
     return path;
 }
 
+// A program path that fits in the program's 1,024 bytes while its folder
+// (1,016 bytes with the backslash) leaves no room for "Zelkova.exe".
+const std::string DeepProgram = "C:\\" + std::string(1012, 'p') + "\\u.exe";
+
 } // namespace setup_test

@@ -1,0 +1,168 @@
+// The uninstall on a Western system: ANSI code page 1252, OEM code page 437,
+// which has no "ã" and no "Š". The batch file must name the program folder
+// itself, never a look-alike such as "Joao" for "João".
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "tests/driver/ui_driver.h"
+#include "uninstall/removal/batch_file.h"
+
+namespace {
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void Write(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
+    DWORD done;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+    CloseHandle(file);
+}
+
+// Removes what a test staged, innermost first.
+void Remove(const std::string& folder, std::initializer_list<const char*> files) {
+    for (const char* name : files)
+        DeleteFileA((folder + "\\" + name).c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+bool AllAscii(const char* text) {
+    for (; *text; ++text)
+        if (static_cast<unsigned char>(*text) >= 0x80) return false;
+    return true;
+}
+
+class WesternSystem : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // wine-run takes the locale from ZK_WINE_LOCALE (see CMakeLists.txt).
+        ASSERT_EQ(1252u, GetACP());
+        ASSERT_EQ(437u, GetOEMCP());
+    }
+};
+
+const std::string Joao = ui::Ansi("João");
+const std::string Skoda = ui::Ansi("Škoda");
+
+TEST_F(WesternSystem, ALetterTheOemCodePageHoldsIsWrittenInItsOemByte) {
+    char out[64];
+    ASSERT_TRUE(PathForBatch(ui::Ansi("C:\\Café\\50%").c_str(), out, sizeof out));
+    EXPECT_EQ(std::string("C:\\Caf\x82\\50%%"), out); // "é" is 0x82 in code page 437
+}
+
+TEST_F(WesternSystem, ALetterTheOemCodePageLacksGivesTheShortFormOrNothing) {
+    char out[256] = "untouched";
+    const std::string missing = "C:\\zk-oem-missing\\" + Joao;
+    EXPECT_FALSE(PathForBatch(missing.c_str(), out, sizeof out)); // no file, no short form
+    EXPECT_STREQ("", out);
+
+    const std::string outer = "C:\\zk-oem " + Joao;
+    const std::string inner = outer + "\\" + Skoda;
+    ASSERT_TRUE(CreateDirectoryA(outer.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(inner.c_str(), nullptr));
+    EXPECT_TRUE(PathForBatch(inner.c_str(), out, sizeof out));
+    EXPECT_TRUE(AllAscii(out)) << out;
+    char longForm[MAX_PATH] = "";
+    GetLongPathNameA(out, longForm, sizeof longForm);
+    EXPECT_EQ(inner, longForm) << "the short form names another folder: " << out;
+
+    // A batch file whose paths are all refused is not left behind.
+    const std::string batch = outer + "\\batch.bat";
+    EXPECT_FALSE(WriteBatchFile(batch.c_str(), (missing + "\\uninstall.exe").c_str(),
+                                missing.c_str(), true));
+    EXPECT_FALSE(Exists(batch));
+    RemoveDirectoryA(inner.c_str());
+    RemoveDirectoryA(outer.c_str());
+}
+
+// An installation in folder, and beside it a look-alike folder with an
+// uninstall.exe of its own that must survive.
+class UninstallFrom : public WesternSystem {
+  protected:
+    std::string parent, folder, decoyParent, decoy, temp;
+    char savedTmp[MAX_PATH] = "", savedTemp[MAX_PATH] = "";
+    ui::Process process{};
+
+    void Stage(const std::string& parentName, const std::string& lookAlike) {
+        parent = parentName;
+        folder = parent + "\\Zelkova";
+        decoyParent = lookAlike;
+        decoy = decoyParent + "\\Zelkova";
+        CreateDirectoryA("C:\\Program Files", nullptr);
+        for (const std::string& made : {parent, folder, decoyParent, decoy})
+            ASSERT_TRUE(CreateDirectoryA(made.c_str(), nullptr)) << made;
+        for (const std::string& copy : {folder, decoy})
+            ASSERT_TRUE(
+                CopyFileA(ui::ArgumentPath(1).c_str(), (copy + "\\uninstall.exe").c_str(), FALSE));
+        Write(folder + "\\readme.txt", "read me");
+        Write(folder + "\\Uninstall.lst", "readme.txt\r\nuninstall.exe\r\nUninstall.lst\r\n");
+        Write(decoy + "\\readme.txt", "another program's");
+    }
+
+    // The uninstall inherits TMP and TEMP: its batch file goes to folder.
+    void UseTempFolder(const std::string& path) {
+        temp = path;
+        ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr)) << temp;
+        GetEnvironmentVariableA("TMP", savedTmp, sizeof savedTmp);
+        GetEnvironmentVariableA("TEMP", savedTemp, sizeof savedTemp);
+        SetEnvironmentVariableA("TMP", temp.c_str());
+        SetEnvironmentVariableA("TEMP", temp.c_str());
+    }
+
+    void TearDown() override {
+        ui::EndProcess(process);
+        if (!temp.empty()) {
+            SetEnvironmentVariableA("TMP", savedTmp);
+            SetEnvironmentVariableA("TEMP", savedTemp);
+            RemoveDirectoryA(temp.c_str());
+        }
+        Remove(decoy, {"uninstall.exe", "readme.txt"});
+        RemoveDirectoryA(decoyParent.c_str());
+        Remove(folder, {"uninstall.exe", "readme.txt", "Uninstall.lst"});
+        RemoveDirectoryA(parent.c_str());
+    }
+
+    // Runs the uninstall as Add/Remove Programs does, answers Yes, and
+    // waits until the batch run has ended (its file deletes itself last).
+    void Uninstall() {
+        std::string line = "\"" + folder + "\\uninstall.exe\"";
+        process = ui::StartProcess(line.c_str(), "C:\\windows");
+        ASSERT_NE(nullptr, process.handle);
+        HWND box = ui::WaitForWindow(nullptr, ui::kDialogClass, process.id);
+        ASSERT_NE(nullptr, box) << "no confirmation";
+        ui::AnswerMessageBox(box, IDYES);
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 30000))
+            << folder << " still there";
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        const std::string batch = std::string(temp) + "Uninstall_Zkv.Bat";
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(batch); }, 10000))
+            << "the batch run did not end";
+    }
+
+    void ExpectOnlyTheInstallationGone() {
+        EXPECT_FALSE(Exists(folder));
+        EXPECT_TRUE(Exists(parent)) << "the folder above the program folder stays";
+        EXPECT_TRUE(Exists(decoy + "\\uninstall.exe")) << "the look-alike's program was deleted";
+        EXPECT_TRUE(Exists(decoy + "\\readme.txt"));
+    }
+};
+
+TEST_F(UninstallFrom, AFolderWithALetterTheOemCodePageLacksNotItsLookAlike) {
+    Stage("C:\\Program Files\\" + Joao, "C:\\Program Files\\Joao");
+    Uninstall();
+    ExpectOnlyTheInstallationGone();
+}
+
+TEST_F(UninstallFrom, AFolderWhoseFirstLetterTheOemCodePageLacksWithTheBatchFileInAnother) {
+    Stage("C:\\" + Skoda, "C:\\Skoda");
+    UseTempFolder("C:\\Temp " + Joao);
+    Uninstall();
+    ExpectOnlyTheInstallationGone();
+}
+
+} // namespace
