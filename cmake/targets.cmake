@@ -150,6 +150,16 @@ endfunction()
 # identity and the dependency name the processor the preset builds for. Written
 # into the build tree, where the target's resource script finds it along the
 # include path.
+# Writes a manifest from the one template (processor, assembly name, run
+# level, description).
+function(zk_write_manifest file arch name level description)
+  set(ZK_MANIFEST_ARCH ${arch})
+  set(ZK_MANIFEST_NAME ${name})
+  set(ZK_MANIFEST_LEVEL ${level})
+  set(ZK_MANIFEST_DESCRIPTION ${description})
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/program.manifest.in ${file} @ONLY)
+endfunction()
+
 function(zk_manifest target)
   if(NOT ZK_WIN)
     return()
@@ -162,11 +172,8 @@ function(zk_manifest target)
     set(ZK_MANIFEST_ARCH amd64)
     set(init_controls InitCommonControls)
   endif()
-  set(ZK_MANIFEST_NAME ${A_NAME})
-  set(ZK_MANIFEST_LEVEL ${A_LEVEL})
-  set(ZK_MANIFEST_DESCRIPTION ${A_DESCRIPTION})
   set(dir ${CMAKE_BINARY_DIR}/manifests)
-  configure_file(${CMAKE_SOURCE_DIR}/cmake/program.manifest.in ${dir}/${A_FILE} @ONLY)
+  zk_write_manifest(${dir}/${A_FILE} ${ZK_MANIFEST_ARCH} ${A_NAME} ${A_LEVEL} "${A_DESCRIPTION}")
   target_include_directories(${target} PRIVATE ${dir})
   set_property(SOURCE ${A_RC} APPEND PROPERTY OBJECT_DEPENDS ${dir}/${A_FILE})
   # With the dependency even the buttons and message boxes come from comctl32
