@@ -4,11 +4,11 @@
 #include "uninstall/common/compare.h"
 #include "uninstall/registry/registry.h"
 #include "uninstall/removal/clean_registry.h"
+#include "uninstall/setup/prog_ids.h"
 #include "uninstall/setup/setup_choices.h"
 #include "uninstall/setup/shell_integration.h"
 
 namespace {
-constexpr const char* OwnProgIds[] = {"Zelkova", "Zelkova.ZIP", "Zelkova.REV"};
 constexpr const char* UninstallEntryKey =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
 constexpr const char* AppPathKey =
@@ -19,8 +19,8 @@ constexpr const char* AppPathKey =
 // (its default value names something else) it belongs to that program.
 static bool RevExtensionIsOwn() {
     char progId[KeyPathSize];
-    GetRegString(HKEY_CLASSES_ROOT, ".rev", "", progId, sizeof progId, "");
-    return progId[0] == '\0' || CompareNoCase(progId, "Zelkova.REV") == 0;
+    GetRegString(HKEY_CLASSES_ROOT, RevExtension, "", progId, sizeof progId, "");
+    return progId[0] == '\0' || CompareNoCase(progId, RevProgId) == 0;
 }
 
 void CleanRegistry() {
@@ -34,7 +34,7 @@ void CleanRegistry() {
     for (const char* progId : OwnProgIds)
         DeleteKeyTree(HKEY_CLASSES_ROOT, progId);
     if (RevExtensionIsOwn())
-        DeleteKeyTree(HKEY_CLASSES_ROOT, ".rev");
+        DeleteKeyTree(HKEY_CLASSES_ROOT, RevExtension);
     DeleteRegKey(HKEY_LOCAL_MACHINE, UninstallEntryKey);
     DeleteRegKey(HKEY_LOCAL_MACHINE, AppPathKey);
     DeleteSettingsTree();

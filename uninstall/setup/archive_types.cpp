@@ -1,12 +1,15 @@
 #include "uninstall/setup/archive_types.h"
 #include <cstring>
 #include "uninstall/common/format.h"
+#include "uninstall/setup/prog_ids.h"
 
 const ArchiveGroup ArchiveGroups[ArchiveGroupCount] = {
-    {".zkv", "Zelkova"},  {".zip", "Zelkova.ZIP"},           {".cab", "Zelkova"},
-    {".arj", "Zelkova"},  {".lzh.lha", "Zelkova"},           {".ace", "Zelkova"},
-    {".tar", "Zelkova"},  {".gz.tgz", "Zelkova"},            {".uue.xxe.uu", "Zelkova"},
-    {".bz2.tbz2.bz.tbz", "Zelkova"}, {".jar", "Zelkova"},    {".iso", "Zelkova"},
+    {".zkv", ZkvProgId},         {".zip", ZipProgId},
+    {".cab", ZkvProgId},         {".arj", ZkvProgId},
+    {".lzh.lha", ZkvProgId},     {".ace", ZkvProgId},
+    {".tar", ZkvProgId},         {".gz.tgz", ZkvProgId},
+    {".uue.xxe.uu", ZkvProgId},  {".bz2.tbz2.bz.tbz", ZkvProgId},
+    {".jar", ZkvProgId},         {".iso", ZkvProgId},
 };
 
 bool NextExtension(const char** cursor, char* ext, std::size_t size) {

@@ -11,7 +11,6 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <cstring>
-#include "uninstall/common/compare.h"
 #include "uninstall/common/format.h"
 #include "uninstall/common/windows_version.h"
 #include "uninstall/localisation/res_string.h"
@@ -20,6 +19,7 @@
 #include "uninstall/setup/new_menu.h"
 #include "uninstall/setup/new_menu_templates.h"
 #include "uninstall/common/program_path.h"
+#include "uninstall/setup/prog_ids.h"
 #include "uninstall/setup/shell_integration.h"
 
 namespace {
@@ -62,7 +62,7 @@ void TakeOver(int group, const char* extension, bool shellExt) {
         char volume[8];
         for (int k = 0; k < volumes; ++k) {
             VolumeExtension(k, volume);
-            PointAt(volume, "Zelkova");
+            PointAt(volume, ZkvProgId);
         }
     }
     if ((group == ZkvGroup || group == ZipGroup) && shellExt) {
@@ -76,7 +76,7 @@ FormerOwner ReadFormerOwner(const char* record) {
     GetSettingString(record, "Type", owner.type, sizeof owner.type, "");
     GetSettingString(record, "Content", owner.content, sizeof owner.content, "");
     // Never restore a pointer back to Zelkova.
-    if (CompareNoCase(owner.type, "Zelkova") == 0 || CompareNoCase(owner.type, "Zelkova.ZIP") == 0) {
+    if (IsArchiveProgId(owner.type)) {
         owner.type[0] = '\0';
     }
     return owner;
@@ -114,8 +114,7 @@ void GiveBack(int group, const char* extension) {
         }
         RestoreNewMenuEntry(extension);
     } else {
-        if (FormatWhole(shellNew, sizeof shellNew, "%s\\ShellNew", extension))
-            DeleteRegKey(HKEY_CLASSES_ROOT, shellNew);
+        if (ShellNewKey(extension, shellNew)) DeleteRegKey(HKEY_CLASSES_ROOT, shellNew);
         DeleteRegKey(HKEY_CLASSES_ROOT, extension);
     }
     if (group == ZkvGroup) GiveBackVolumes(owner);
@@ -125,22 +124,26 @@ void GiveBack(int group, const char* extension) {
 // from the string table, or a format applied to the path of Zelkova.exe
 // (one without '%' is the text itself and needs no path).
 struct ProgIdEntry {
-    const char* key;
-    int stringId; // 0: use format
+    const char* key;    // a ProgID or an extension
+    const char* subKey; // below it, empty for the key itself
+    int stringId;       // 0: use format
     const char* format;
 };
 
+constexpr char OpenCommand[] = "\"%s\" \"%%1\"";
+constexpr char ShellOpen[] = "\\shell\\open\\command";
+
 const ProgIdEntry ProgIdEntries[] = {
-    {"Zelkova", 5109, nullptr},
-    {"Zelkova\\shell\\open\\command", 0, "\"%s\" \"%%1\""},
-    {"Zelkova\\DefaultIcon", 0, "%s,0"},
-    {"Zelkova.ZIP", 5110, nullptr},
-    {"Zelkova.ZIP\\shell\\open\\command", 0, "\"%s\" \"%%1\""},
-    {"Zelkova.ZIP\\DefaultIcon", 0, "%s,0"},
-    {".rev", 0, "Zelkova.REV"},
-    {"Zelkova.REV", 5111, nullptr},
-    {"Zelkova.REV\\shell\\open\\command", 0, "\"%s\" \"%%1\""},
-    {"Zelkova.REV\\DefaultIcon", 0, "%s,1"},
+    {ZkvProgId, "", 5109, nullptr},
+    {ZkvProgId, ShellOpen, 0, OpenCommand},
+    {ZkvProgId, "\\DefaultIcon", 0, "%s,0"},
+    {ZipProgId, "", 5110, nullptr},
+    {ZipProgId, ShellOpen, 0, OpenCommand},
+    {ZipProgId, "\\DefaultIcon", 0, "%s,0"},
+    {RevExtension, "", 0, RevProgId},
+    {RevProgId, "", 5111, nullptr},
+    {RevProgId, ShellOpen, 0, OpenCommand},
+    {RevProgId, "\\DefaultIcon", 0, "%s,1"},
 };
 } // namespace
 
@@ -164,12 +167,14 @@ void RegisterProgIds() {
     char data[PathSize + 16];
     bool haveProgram = ProgramFilePath("Zelkova.exe", program);
     for (const ProgIdEntry& entry : ProgIdEntries) {
+        char key[KeyPathSize];
+        if (!FormatWhole(key, sizeof key, "%s%s", entry.key, entry.subKey)) continue;
         if (entry.stringId != 0) {
-            SetRegString(HKEY_CLASSES_ROOT, entry.key, "", ResString(entry.stringId));
+            SetRegString(HKEY_CLASSES_ROOT, key, "", ResString(entry.stringId));
         } else if (std::strchr(entry.format, '%') == nullptr) {
-            SetRegString(HKEY_CLASSES_ROOT, entry.key, "", entry.format);
+            SetRegString(HKEY_CLASSES_ROOT, key, "", entry.format);
         } else if (haveProgram && FormatWhole(data, sizeof data, entry.format, program)) {
-            SetRegString(HKEY_CLASSES_ROOT, entry.key, "", data);
+            SetRegString(HKEY_CLASSES_ROOT, key, "", data);
         }
     }
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);

@@ -2,6 +2,8 @@
 // Explorer's "New" menu entry of an extension (HKCR\<ext>\ShellNew).
 #include <cstddef>
 
+// key (KeyPathSize bytes) = "<extension>\ShellNew"; false when it does not fit.
+bool ShellNewKey(const char* extension, char* key);
 // The entry to remember before taking an extension over: "*" for a
 // "NullFile" without a "FileName", else the "FileName" text (maybe empty).
 void FormerNewMenuEntry(const char* extension, char* entry, std::size_t size);

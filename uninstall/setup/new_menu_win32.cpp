@@ -16,11 +16,11 @@
 #include "uninstall/setup/new_menu_templates.h"
 #include "uninstall/common/program_path.h"
 
-namespace {
 bool ShellNewKey(const char* extension, char* key) {
     return FormatWhole(key, KeyPathSize, "%s\\ShellNew", extension);
 }
 
+namespace {
 // Windows 95, 98 and NT 4 (4.0 and 4.10) read the bytes from the registry.
 bool TemplateFilesSupported() {
     WindowsVersionInfo version = WindowsVersion();

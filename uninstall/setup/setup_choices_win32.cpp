@@ -1,3 +1,4 @@
+#include "uninstall/setup/prog_ids.h"
 #include "uninstall/setup/setup_choices.h"
 #include <windows.h>
 #include "uninstall/common/compare.h"
@@ -28,7 +29,7 @@ bool GroupKey(int group, char* key, int size) {
 bool IsOwnAssociation(const char* extension) {
     char progId[80];
     GetRegString(HKEY_CLASSES_ROOT, extension, "", progId, sizeof progId, "");
-    return CompareNoCase(progId, "Zelkova") == 0 || CompareNoCase(progId, "Zelkova.ZIP") == 0;
+    return IsArchiveProgId(progId);
 }
 
 void LoadSetupChoices(SetupChoices* choices) {
