@@ -63,6 +63,29 @@ std::string BatchInTemp() {
     return std::string(temp) + "Uninstall_Zkv.Bat";
 }
 
+// Sets environment variables for the programs this test starts, and puts
+// the old values back when it goes.
+class EnvironmentChange {
+  public:
+    void Set(const char* name, const char* value) {
+        char old[2048];
+        DWORD length = GetEnvironmentVariableA(name, old, sizeof old);
+        saved.push_back({name, length > 0 && length < sizeof old ? old : "", length > 0});
+        SetEnvironmentVariableA(name, value);
+    }
+    ~EnvironmentChange() {
+        for (auto it = saved.rbegin(); it != saved.rend(); ++it)
+            SetEnvironmentVariableA(it->name.c_str(), it->existed ? it->value.c_str() : nullptr);
+    }
+
+  private:
+    struct Saved {
+        std::string name, value;
+        bool existed;
+    };
+    std::vector<Saved> saved;
+};
+
 class Uninstall : public ::testing::Test {
   protected:
     // A folder name with a blank, "%" and Chinese characters.
@@ -131,6 +154,38 @@ class Uninstall : public ::testing::Test {
         return box;
     }
 
+    // The next box under the program's caption after the confirmation box.
+    HWND WaitForNextBox(HWND confirmation) {
+        HWND next = nullptr;
+        ui::WaitUntil(
+            [&] {
+                next = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, process.id, 100);
+                return next && next != confirmation;
+            },
+            15000);
+        return next != confirmation ? next : nullptr;
+    }
+
+    // Confirms, then expects the notice that names the program folder, with
+    // the listed files gone and the program file and folder still there.
+    void ExpectManualRemovalNoticeForTheFolder(const char* shot) {
+        HWND box = StartUninstall();
+        ASSERT_NE(box, nullptr);
+        ui::AnswerMessageBox(box, IDYES);
+        HWND notice = WaitForNextBox(box);
+        ASSERT_NE(notice, nullptr) << "no word to the user";
+        EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)), "卸载已完成\n你应该手动删除 " + ui::Utf8(folder));
+        ui::SaveScreenshot(notice, shot);
+        ui::AnswerMessageBox(notice, IDOK);
+        DWORD code = 1;
+        EXPECT_TRUE(ui::WaitForExit(process.handle, 10000, &code));
+        EXPECT_EQ(code, 0u);
+        EXPECT_FALSE(Exists(In("Zelkova.exe")));
+        EXPECT_FALSE(Exists(In("Uninstall.lst")));
+        EXPECT_TRUE(Exists(program));
+        EXPECT_FALSE(Exists(BatchInTemp()));
+    }
+
     std::string Contents() const {
         std::vector<std::string> left;
         WIN32_FIND_DATAA item;
@@ -182,7 +237,9 @@ TEST_F(Uninstall, RemovesEverythingWithinSecondsAndLeavesTheRegistryAsBeforeSetu
     const Snapshot after = Registry();
     EXPECT_EQ(Difference(before, after), "") << "removed although it was there before setup";
     EXPECT_EQ(LeftOutsideTheDesign(after, before), "");
-    std::printf("left by design:\n%s", Difference(after, before).c_str());
+    // Empty handler keys of files, folders, drives and directories and the
+    // parents of removed handler keys: other programs may hang theirs there.
+    std::printf("kept, as other programs share them:\n%s", Difference(after, before).c_str());
 }
 
 TEST_F(Uninstall, DecliningChangesNothing) {
@@ -247,6 +304,76 @@ TEST_F(Uninstall, AProgramFileThatCannotBeDeletedLeadsToTheManualRemovalNotice) 
     EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
     EXPECT_FALSE(Exists(In("Zelkova.exe")));
     RemoveStaging();
+}
+
+TEST_F(Uninstall, ATempFolderThatCannotTakeTheBatchFileLeadsToTheNoticeForTheFolder) {
+    Stage(true);
+    EnvironmentChange environment;
+    for (const char* name : {"TMP", "TEMP"})
+        environment.Set(name, "C:\\no such folder");
+    ExpectManualRemovalNoticeForTheFolder("uninstall-no-batch.png");
+    RemoveStaging();
+}
+
+TEST_F(Uninstall, AnInterpreterThatCannotStartLeadsToTheNoticeForTheFolder) {
+    Stage(true);
+    EnvironmentChange environment;
+    environment.Set("COMSPEC", "C:\\no such folder\\cmd.exe");
+    // The fallback, the system's own interpreter, held without any sharing:
+    // it cannot be started either.
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, sizeof system);
+    HANDLE held = CreateFileA((std::string(system) + "\\cmd.exe").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ExpectManualRemovalNoticeForTheFolder("uninstall-no-interpreter.png");
+    CloseHandle(held);
+    RemoveStaging();
+}
+
+TEST_F(Uninstall, AProgramFolderThatCannotBeMadeCurrentChangesNothingElsewhere) {
+    // A folder named in Hebrew, which code page 936 cannot spell: the
+    // program's ANSI path names a folder that does not exist. The uninstall
+    // is started from a folder with a list file of its own.
+    const std::wstring hebrew = L"C:\\zk-\u05D0\u05D1";
+    const std::wstring hebrewProgram = hebrew + L"\\uninstall.exe";
+    ASSERT_TRUE(CreateDirectoryW(hebrew.c_str(), nullptr));
+    std::wstring source(MAX_PATH, L'\0');
+    source.resize(MultiByteToWideChar(CP_ACP, 0, ui::ArgumentPath(1).c_str(), -1, &source[0], MAX_PATH) - 1);
+    ASSERT_TRUE(CopyFileW(source.c_str(), hebrewProgram.c_str(), FALSE));
+    const std::string elsewhere = "C:\\zk-elsewhere";
+    CreateDirectoryA(elsewhere.c_str(), nullptr);
+    const char* const elsewhereFiles[] = {"Uninstall.lst", "kept.txt", "zelkova.gid"};
+    Write(elsewhere + "\\Uninstall.lst", "kept.txt\r\n");
+    Write(elsewhere + "\\kept.txt", "not Zelkova's");
+    Write(elsewhere + "\\zelkova.gid", "not Zelkova's either");
+
+    std::wstring line = L"\"" + hebrewProgram + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, L"C:\\zk-elsewhere",
+                               &startup, &info));
+    CloseHandle(info.hThread);
+    process = {info.hProcess, info.dwProcessId};
+    HWND box = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, process.id);
+    ASSERT_NE(box, nullptr);
+    ui::AnswerMessageBox(box, IDYES);
+    HWND error = WaitForNextBox(box);
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(error)), "无法打开列表文件 Uninstall.lst");
+    ui::AnswerMessageBox(error, IDOK);
+    DWORD code;
+    EXPECT_TRUE(ui::WaitForExit(process.handle, 10000, &code));
+    for (const char* name : elsewhereFiles)
+        EXPECT_TRUE(Exists(elsewhere + "\\" + name)) << name;
+
+    for (const char* name : elsewhereFiles)
+        DeleteFileA((elsewhere + "\\" + name).c_str());
+    RemoveDirectoryA(elsewhere.c_str());
+    ui::EndProcess(process);
+    DeleteFileW(hebrewProgram.c_str());
+    RemoveDirectoryW(hebrew.c_str());
 }
 
 TEST_F(Uninstall, AnUninstallStoppedDuringTheFilePassesFinishesWhenRunAgain) {

@@ -2,6 +2,8 @@
 // program file and its folder through a batch file run after this process.
 #include <windows.h>
 
+#include <cstring>
+
 #include "uninstall/common/file.h"
 #include "uninstall/common/paths.h"
 #include "uninstall/common/program_path.h"
@@ -22,6 +24,17 @@ constexpr int PathSize = 1024;
 constexpr int MessageSize = 512;
 constexpr const char* HelpIndexFiles[] = {"zelkova.gid", "zelkova.fts"};
 } // namespace
+
+void ShowManualRemovalNotice(const char* path) {
+    char text[MessageSize];
+    CopyCut(text, sizeof text, ResString(5105));
+    std::size_t length = std::strlen(text);
+    if (length + 2 < sizeof text) {
+        text[length++] = '\n';
+        FormatResString(5106, path, text + length, sizeof text - length);
+    }
+    MessageBoxA(nullptr, text, ResString(5104), MB_ICONINFORMATION | MB_SETFOREGROUND);
+}
 
 static void ShowListFileError() {
     char text[MessageSize];
@@ -51,6 +64,31 @@ static bool RemoveInstallation(const char* folder) {
     return true;
 }
 
+// Writes and starts the batch file that removes the program file and its
+// folder once this process has ended. false when it cannot be written or
+// started; nothing is left behind in the temp folder then.
+static bool HandOverToBatch(const char* program) {
+    char batch[PathSize];
+    DWORD tempLength = GetTempPathA(sizeof batch, batch);
+    if (tempLength == 0 || tempLength >= sizeof batch ||
+        !CopyWhole(batch + tempLength, sizeof batch - tempLength, BatchFileName))
+        return false;
+    char current[PathSize];
+    DWORD currentLength = GetCurrentDirectoryA(sizeof current, current);
+    if (currentLength == 0 || currentLength >= sizeof current)
+        return false;
+    bool ntFamily = WinNtVersion() != 0;
+    if (!WriteBatchFile(batch, program, current, ntFamily))
+        return false;
+    // The batch run starts in the parent folder, so that the program folder
+    // is nobody's current directory when it is removed.
+    SetCurrentDirectoryA("..");
+    if (StartBatch(batch, ntFamily))
+        return true;
+    DeleteFileA(batch);
+    return false;
+}
+
 void RunUninstall() {
     char program[PathSize];
     if (!GetProgramPath(program, sizeof program))
@@ -58,30 +96,26 @@ void RunUninstall() {
     char folder[PathSize];
     if (!ProgramFolder(program, folder, sizeof folder - 1))
         return;
-    SetCurrentDirectoryA(folder);
+    // Every relative name below (the list file, the help index) must mean
+    // the program folder, never the folder the process was started in.
+    bool inFolder = SetCurrentDirectoryA(folder) != 0;
+    char shownFolder[PathSize];
+    CopyWhole(shownFolder, sizeof shownFolder, folder); // the same size: it fits
     AppendBackslash(folder); // room kept above
 
     if (MessageBoxA(nullptr, ResString(5107), ResString(5104),
                     MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) != IDYES)
         return;
+    if (!inFolder) {
+        ShowListFileError();
+        return;
+    }
     if (!RemoveInstallation(folder))
         return;
-
-    char batch[PathSize];
-    DWORD tempLength = GetTempPathA(sizeof batch, batch);
-    if (tempLength == 0 || tempLength >= sizeof batch ||
-        !CopyWhole(batch + tempLength, sizeof batch - tempLength, BatchFileName))
+    if (!HandOverToBatch(program)) {
+        // The program file and its folder stay: the user must remove them.
+        ShowManualRemovalNotice(shownFolder);
         return;
-    char current[PathSize];
-    DWORD currentLength = GetCurrentDirectoryA(sizeof current, current);
-    if (currentLength == 0 || currentLength >= sizeof current)
-        return;
-    bool ntFamily = WinNtVersion() != 0;
-    if (!WriteBatchFile(batch, program, current, ntFamily))
-        return;
-    // The batch run starts in the parent folder, so that the program folder
-    // is nobody's current directory when it is removed.
-    SetCurrentDirectoryA("..");
-    StartBatch(batch, ntFamily);
+    }
     ExitProcess(0);
 }
