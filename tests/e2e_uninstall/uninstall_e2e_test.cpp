@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/driver/ui_driver.h"
+#include "uninstall/removal/pending_renames_wine_test.h"
 #include "uninstall/removal/registry_snapshot_wine_test.h"
 
 using namespace registry_snapshot;
@@ -233,6 +234,8 @@ TEST_F(Uninstall, RemovesEverythingWithinSecondsAndLeavesTheRegistryAsBeforeSetu
     std::printf("confirmation to folder gone: %lu.%02lu s\n", seconds100 / 100, seconds100 % 100);
     EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 5000));
     EXPECT_EQ(ZelkovaLinks(), std::vector<std::string>{});
+    for (const auto& pending : pending_renames::Read())
+        EXPECT_EQ(pending.first.find(folder), std::string::npos) << pending.first;
 
     const Snapshot after = Registry();
     EXPECT_EQ(Difference(before, after), "") << "removed although it was there before setup";
@@ -303,6 +306,44 @@ TEST_F(Uninstall, AProgramFileThatCannotBeDeletedLeadsToTheManualRemovalNotice) 
     CloseHandle(hold);
     EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
     EXPECT_FALSE(Exists(In("Zelkova.exe")));
+    RemoveStaging();
+}
+
+TEST_F(Uninstall, AFileInUseIsRemovedAtRestartAndTheUserIsTold) {
+    Stage(true);
+    RunSetup();
+    pending_renames::Clear();
+    const std::string dll = In("zkvext.dll");
+    const char* const readyEvent = "zk-hold-file-ready";
+    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, readyEvent);
+    std::string line = "\"" + ui::ArgumentPath(5) + "\" \"" + dll + "\" " + readyEvent;
+    ui::Process holder = ui::StartProcess(line.c_str(), nullptr);
+    ASSERT_NE(holder.handle, nullptr);
+    HANDLE either[] = {ready, holder.handle};
+    ASSERT_EQ(WaitForMultipleObjects(2, either, FALSE, 10000), WAIT_OBJECT_0) << "the file is not held";
+    CloseHandle(ready);
+
+    HWND box = StartUninstall();
+    ASSERT_NE(box, nullptr);
+    ui::AnswerMessageBox(box, IDYES);
+    HWND notice = WaitForNextBox(box);
+    ASSERT_NE(notice, nullptr) << "no word to the user";
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)),
+              "卸载已完成\n" + ui::Utf8(folder) + " 中剩余的文件将在 Windows 重新启动时删除");
+    ui::SaveScreenshot(notice, "uninstall-restart.png");
+    EXPECT_TRUE(pending_renames::DeletesAtRestart(dll));
+    EXPECT_TRUE(pending_renames::DeletesAtRestart(folder));
+    ui::AnswerMessageBox(notice, IDOK);
+
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000)) << "the batch file left it";
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
+    for (const char* name : {"Zelkova.exe", "Zkv.txt", "zelkova.hlp", "license.txt", "docs", "zelkova.gid",
+                             "Uninstall.lst"})
+        EXPECT_FALSE(Exists(In(name))) << name;
+    EXPECT_EQ(Contents(), ". .. zkvext.dll ");
+
+    ui::EndProcess(holder);
+    pending_renames::Clear();
     RemoveStaging();
 }
 

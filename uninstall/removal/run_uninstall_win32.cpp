@@ -25,16 +25,19 @@ constexpr int MessageSize = 512;
 constexpr const char* HelpIndexFiles[] = {"zelkova.gid", "zelkova.fts"};
 } // namespace
 
-void ShowManualRemovalNotice(const char* path) {
+// "Uninstall completed", a line break and the string detail with path.
+static void ShowRemovalNotice(int detail, const char* path) {
     char text[MessageSize];
     CopyCut(text, sizeof text, ResString(5105));
     std::size_t length = std::strlen(text);
     if (length + 2 < sizeof text) {
         text[length++] = '\n';
-        FormatResString(5106, path, text + length, sizeof text - length);
+        FormatResString(detail, path, text + length, sizeof text - length);
     }
     MessageBoxA(nullptr, text, ResString(5104), MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
+
+void ShowManualRemovalNotice(const char* path) { ShowRemovalNotice(5106, path); }
 
 static void ShowListFileError() {
     char text[MessageSize];
@@ -42,10 +45,12 @@ static void ShowListFileError() {
     MessageBoxA(nullptr, text, ResString(5104), MB_ICONERROR | MB_SETFOREGROUND);
 }
 
-// Registry, language library, help index and listed files. The list file is
-// deleted only once everything it names is gone, so an uninstall that is
-// stopped part-way can be run again. false when the list cannot be opened.
-static bool RemoveInstallation(const char* folder) {
+// Registry, language library, help index and listed files; what is still
+// in use is scheduled for deletion at the next start of Windows. The list
+// file is deleted only once everything it names is gone or scheduled, so an
+// uninstall that is stopped part-way can be run again. false when the list
+// cannot be opened.
+static bool RemoveInstallation(const char* folder, const char* program, Leftovers* left) {
     {
         File list;
         if (!list.Open(ListFileName)) {
@@ -59,34 +64,23 @@ static bool RemoveInstallation(const char* folder) {
             DeleteFileA(name);
         }
         RemoveListedFiles(list, folder);
+        *left = ScheduleLeftovers(list, folder, program, WinNtVersion() != 0);
     }
     DeleteFileA(ListFileName);
     return true;
 }
 
-// Writes and starts the batch file that removes the program file and its
-// folder once this process has ended. false when it cannot be written or
-// started; nothing is left behind in the temp folder then.
-static bool HandOverToBatch(const char* program) {
-    char batch[PathSize];
-    DWORD tempLength = GetTempPathA(sizeof batch, batch);
-    if (tempLength == 0 || tempLength >= sizeof batch ||
-        !CopyWhole(batch + tempLength, sizeof batch - tempLength, BatchFileName))
+// Writes the batch file that removes the program file and its folder once
+// this process has ended, into batch. false when it cannot be written.
+static bool WriteBatch(const char* program, char* batch, DWORD size) {
+    DWORD tempLength = GetTempPathA(size, batch);
+    if (tempLength == 0 || tempLength >= size ||
+        !CopyWhole(batch + tempLength, size - tempLength, BatchFileName))
         return false;
     char current[PathSize];
     DWORD currentLength = GetCurrentDirectoryA(sizeof current, current);
-    if (currentLength == 0 || currentLength >= sizeof current)
-        return false;
-    bool ntFamily = WinNtVersion() != 0;
-    if (!WriteBatchFile(batch, program, current, ntFamily))
-        return false;
-    // The batch run starts in the parent folder, so that the program folder
-    // is nobody's current directory when it is removed.
-    SetCurrentDirectoryA("..");
-    if (StartBatch(batch, ntFamily))
-        return true;
-    DeleteFileA(batch);
-    return false;
+    return currentLength > 0 && currentLength < sizeof current &&
+           WriteBatchFile(batch, program, current, WinNtVersion() != 0);
 }
 
 void RunUninstall() {
@@ -110,11 +104,25 @@ void RunUninstall() {
         ShowListFileError();
         return;
     }
-    if (!RemoveInstallation(folder))
+    Leftovers left = Leftovers::None;
+    if (!RemoveInstallation(folder, program, &left))
         return;
-    if (!HandOverToBatch(program)) {
+    char batch[PathSize];
+    if (!WriteBatch(program, batch, sizeof batch)) {
         // The program file and its folder stay: the user must remove them.
         ShowManualRemovalNotice(shownFolder);
+        return;
+    }
+    // Told before the batch run starts, which must find this process gone.
+    if (left != Leftovers::None)
+        ShowRemovalNotice(left == Leftovers::Scheduled ? 5113 : 5106, shownFolder);
+    // The batch run starts in the parent folder, so that the program folder
+    // is nobody's current directory when it is removed.
+    SetCurrentDirectoryA("..");
+    if (!StartBatch(batch, WinNtVersion() != 0)) {
+        DeleteFileA(batch);
+        if (left != Leftovers::NotScheduled) // not told to delete the folder yet
+            ShowManualRemovalNotice(shownFolder);
         return;
     }
     ExitProcess(0);
