@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/driver/ui_driver.h"
+#include "uninstall/registry/raw_registry_wine_test.h"
 #include "uninstall/removal/pending_renames_wine_test.h"
 #include "uninstall/removal/registry_snapshot_wine_test.h"
 
@@ -17,6 +18,19 @@ using namespace registry_snapshot;
 namespace {
 
 const char* const Caption = "卸载 Zelkova";
+const char* const UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
+const char* const ListText = "docs\r\nZelkova.exe\r\nzkvext.dll\r\nZkv.txt  \r\n\r\nzelkova.hlp\r\n"
+                             "license.txt\r\nzkvnew.dat\r\nzipnew.dat\r\ndocs\\readme.txt\r\n"
+                             "uninstall.exe\r\nUninstall.lst\r\n";
+
+// Whether a dialog or message box of any process is on the screen.
+bool AnyBoxVisible() {
+    for (HWND w = FindWindowExA(nullptr, nullptr, ui::kDialogClass, nullptr); w;
+         w = FindWindowExA(nullptr, w, ui::kDialogClass, nullptr))
+        if (IsWindowVisible(w))
+            return true;
+    return false;
+}
 
 // Files and folders below root whose name mentions Zelkova.
 void FindZelkovaItems(const std::string& root, std::vector<std::string>* found) {
@@ -113,9 +127,7 @@ class Uninstall : public ::testing::Test {
         Write(In("docs\\readme.txt"), "read me");
         SetFileAttributesA(In("docs\\readme.txt").c_str(), FILE_ATTRIBUTE_READONLY);
         Write(In("zelkova.gid"), "help index");
-        std::string list = "docs\r\nZelkova.exe\r\nzkvext.dll\r\nZkv.txt  \r\n\r\nzelkova.hlp\r\n"
-                           "license.txt\r\nzkvnew.dat\r\nzipnew.dat\r\ndocs\\readme.txt\r\n"
-                           "uninstall.exe\r\nUninstall.lst\r\n";
+        std::string list = ListText;
         for (int i = 0; i < extraFiles; ++i) {
             std::string name = "data\\file" + std::to_string(i) + ".bin";
             if (i == 0)
@@ -153,6 +165,20 @@ class Uninstall : public ::testing::Test {
         HWND box = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, process.id);
         EXPECT_NE(box, nullptr);
         return box;
+    }
+
+    // A helper process that holds path open without delete sharing, once it
+    // does; no handle when it could not.
+    static ui::Process Hold(const std::string& path) {
+        const char* const readyEvent = "zk-hold-file-ready";
+        HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, readyEvent);
+        std::string line = "\"" + ui::ArgumentPath(5) + "\" \"" + path + "\" " + readyEvent;
+        ui::Process holder = ui::StartProcess(line.c_str(), nullptr);
+        HANDLE either[] = {ready, holder.handle};
+        if (!holder.handle || WaitForMultipleObjects(2, either, FALSE, 10000) != WAIT_OBJECT_0)
+            ui::EndProcess(holder);
+        CloseHandle(ready);
+        return holder;
     }
 
     // The next box under the program's caption after the confirmation box.
@@ -201,6 +227,25 @@ class Uninstall : public ::testing::Test {
         return names;
     }
 
+    // The folder, the batch file, the links and every registry entry of
+    // setup gone, timed from start.
+    void ExpectEverythingGone(const Snapshot& before, DWORD start) {
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 15000)) << "left: " << Contents();
+        DWORD seconds100 = (GetTickCount() - start) / 10;
+        std::printf("start to folder gone: %lu.%02lu s\n", seconds100 / 100, seconds100 % 100);
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 5000));
+        EXPECT_EQ(ZelkovaLinks(), std::vector<std::string>{});
+        for (const auto& pending : pending_renames::Read())
+            EXPECT_EQ(pending.first.find(folder), std::string::npos) << pending.first;
+
+        const Snapshot after = Registry();
+        EXPECT_EQ(Difference(before, after), "") << "removed although it was there before setup";
+        EXPECT_EQ(LeftOutsideTheDesign(after, before), "");
+        // Empty handler keys of files, folders, drives and directories and the
+        // parents of removed handler keys: other programs may hang theirs there.
+        std::printf("kept, as other programs share them:\n%s", Difference(after, before).c_str());
+    }
+
     void ExpectEverythingStays() {
         for (const char* name : {"uninstall.exe", "Zelkova.exe", "docs\\readme.txt", "zelkova.gid"})
             EXPECT_TRUE(Exists(In(name))) << name;
@@ -228,21 +273,156 @@ TEST_F(Uninstall, RemovesEverythingWithinSecondsAndLeavesTheRegistryAsBeforeSetu
     ui::SaveScreenshot(box, "uninstall-confirm.png");
     DWORD start = GetTickCount();
     ui::AnswerMessageBox(box, IDYES);
+    ExpectEverythingGone(before, start);
+}
 
-    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 15000)) << "left: " << Contents();
-    DWORD seconds100 = (GetTickCount() - start) / 10;
-    std::printf("confirmation to folder gone: %lu.%02lu s\n", seconds100 / 100, seconds100 % 100);
-    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 5000));
-    EXPECT_EQ(ZelkovaLinks(), std::vector<std::string>{});
-    for (const auto& pending : pending_renames::Read())
-        EXPECT_EQ(pending.first.find(folder), std::string::npos) << pending.first;
+TEST_F(Uninstall, SilentlyRemovesTheSameWithoutAnyWindow) {
+    const Snapshot before = Registry();
+    Stage(true);
+    RunSetup();
+    std::string line = "\"" + program + "\" /uninstall /s";
+    DWORD start = GetTickCount();
+    process = ui::StartProcess(line.c_str(), "C:\\windows");
+    ASSERT_NE(process.handle, nullptr);
+    bool boxSeen = false;
+    ui::WaitUntil([&] { return (boxSeen |= AnyBoxVisible()) || !Exists(folder); }, 15000);
+    EXPECT_FALSE(boxSeen);
+    DWORD code = 1;
+    EXPECT_TRUE(ui::WaitForExit(process.handle, 0, &code));
+    EXPECT_EQ(code, 0u);
+    ExpectEverythingGone(before, start);
+    EXPECT_FALSE(AnyBoxVisible());
+}
 
-    const Snapshot after = Registry();
-    EXPECT_EQ(Difference(before, after), "") << "removed although it was there before setup";
-    EXPECT_EQ(LeftOutsideTheDesign(after, before), "");
-    // Empty handler keys of files, folders, drives and directories and the
-    // parents of removed handler keys: other programs may hang theirs there.
-    std::printf("kept, as other programs share them:\n%s", Difference(after, before).c_str());
+TEST_F(Uninstall, SetupDescribesTheEntryInFullAndTheUninstallTakesItAway) {
+    Stage(true);
+    RunSetup();
+    using raw_registry::Dword;
+    using raw_registry::Value;
+    const std::string installed = Value(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString");
+    EXPECT_EQ(installed, "\"" + program + "\""); // as before: quoted, as the folder has a blank
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, UninstallKey, "QuietUninstallString"),
+              "\"" + program + "\" /uninstall /s");
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayIcon"), "\"" + In("Zelkova.exe") + "\",0");
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, UninstallKey, "InstallLocation"), folder);
+    EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, UninstallKey, "NoModify"), 1u);
+    EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, UninstallKey, "NoRepair"), 1u);
+    // Every file of the list that exists, and the program, in KB rounded up.
+    ULONGLONG bytes = 0;
+    const std::string list = ListText;
+    for (std::size_t at = 0, end; (end = list.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        std::string name = list.substr(at, end - at);
+        name.erase(name.find_last_not_of(' ') + 1);
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!name.empty() && GetFileAttributesExA(In(name.c_str()).c_str(), GetFileExInfoStandard, &data) &&
+            !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "uninstall.exe")
+            bytes += data.nFileSizeLow;
+    }
+    WIN32_FILE_ATTRIBUTE_DATA self;
+    ASSERT_TRUE(GetFileAttributesExA(program.c_str(), GetFileExInfoStandard, &self));
+    bytes += self.nFileSizeLow;
+    EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, UninstallKey, "EstimatedSize"), static_cast<DWORD>((bytes + 1023) / 1024));
+
+    // Wine's own Add/Remove Programs lists it under its display name.
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    const std::string listing = std::string(temp) + "zk-uninstaller-list.txt";
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE out = CreateFileA(listing.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(out, INVALID_HANDLE_VALUE);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = out;
+    PROCESS_INFORMATION info = {};
+    char command[] = "uninstaller.exe --list";
+    ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+                               &startup, &info));
+    CloseHandle(out);
+    ui::Process lister = {info.hProcess, info.dwProcessId};
+    CloseHandle(info.hThread);
+    DWORD code;
+    EXPECT_TRUE(ui::WaitForExit(lister.handle, 15000, &code));
+    ui::EndProcess(lister);
+    std::string listed;
+    HANDLE in = CreateFileA(listing.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    char chunk[4096];
+    DWORD read;
+    while (ReadFile(in, chunk, sizeof chunk, &read, nullptr) && read > 0)
+        listed.append(chunk, read);
+    CloseHandle(in);
+    DeleteFileA(listing.c_str());
+    EXPECT_NE(listed.find("|||" + Value(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName")), std::string::npos)
+        << listed;
+
+    std::string line = "\"" + program + "\" /uninstall /s";
+    process = ui::StartProcess(line.c_str(), "C:\\windows");
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 15000));
+    EXPECT_FALSE(raw_registry::KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
+}
+
+TEST_F(Uninstall, SilentlyAFileInUseIsScheduledAndTheExitCodeSaysRestart) {
+    Stage(true);
+    RunSetup();
+    pending_renames::Clear();
+    ui::Process holder = Hold(In("zkvext.dll"));
+    ASSERT_NE(holder.handle, nullptr) << "the file is not held";
+    std::string line = "\"" + program + "\" /uninstall /s";
+    process = ui::StartProcess(line.c_str(), "C:\\windows");
+    ASSERT_NE(process.handle, nullptr);
+    bool boxSeen = false;
+    ui::WaitUntil([&] { return (boxSeen |= AnyBoxVisible()) || WaitForSingleObject(process.handle, 0) == WAIT_OBJECT_0; },
+                  15000);
+    EXPECT_FALSE(boxSeen);
+    DWORD code = 0;
+    EXPECT_TRUE(ui::WaitForExit(process.handle, 0, &code));
+    EXPECT_EQ(code, 3010u);
+    EXPECT_TRUE(pending_renames::DeletesAtRestart(In("zkvext.dll")));
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000)) << "the batch file left it";
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
+    ui::EndProcess(holder);
+    pending_renames::Clear();
+    RemoveStaging();
+}
+
+TEST_F(Uninstall, SilentlyWithoutAListFileGivesItsExitCodeAndChangesNothing) {
+    Stage(false);
+    RunSetup();
+    const Snapshot installed = Registry();
+    std::string line = "\"" + program + "\" /uninstall /s";
+    process = ui::StartProcess(line.c_str(), "C:\\windows");
+    ASSERT_NE(process.handle, nullptr);
+    bool boxSeen = false;
+    ui::WaitUntil([&] { return (boxSeen |= AnyBoxVisible()) || WaitForSingleObject(process.handle, 0) == WAIT_OBJECT_0; },
+                  10000);
+    EXPECT_FALSE(boxSeen);
+    DWORD code = 0;
+    EXPECT_TRUE(ui::WaitForExit(process.handle, 0, &code));
+    EXPECT_EQ(code, 2u);
+    ExpectEverythingStays();
+    EXPECT_EQ(Lines(installed), Lines(Registry()));
+    RemoveStaging();
+}
+
+TEST_F(Uninstall, SilentlyAProgramFileThatCannotBeDeletedIsLeftWithoutANotice) {
+    Stage(true);
+    RunSetup();
+    std::string line = "\"" + program + "\" /uninstall /s";
+    process = ui::StartProcess(line.c_str(), "C:\\windows");
+    DWORD code = 1;
+    ASSERT_TRUE(ui::WaitForExit(process.handle, 15000, &code));
+    EXPECT_EQ(code, 0u);
+    ui::EndProcess(process);
+    HANDLE hold = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hold, INVALID_HANDLE_VALUE);
+    // The batch run ends by deleting itself: no notice on the way.
+    bool boxSeen = false;
+    EXPECT_TRUE(ui::WaitUntil([&] { return (boxSeen |= AnyBoxVisible()) || !Exists(BatchInTemp()); }, 20000));
+    EXPECT_FALSE(boxSeen);
+    CloseHandle(hold);
+    EXPECT_TRUE(Exists(program));
+    EXPECT_FALSE(Exists(In("Zelkova.exe")));
+    RemoveStaging();
 }
 
 TEST_F(Uninstall, DecliningChangesNothing) {
@@ -314,14 +494,8 @@ TEST_F(Uninstall, AFileInUseIsRemovedAtRestartAndTheUserIsTold) {
     RunSetup();
     pending_renames::Clear();
     const std::string dll = In("zkvext.dll");
-    const char* const readyEvent = "zk-hold-file-ready";
-    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, readyEvent);
-    std::string line = "\"" + ui::ArgumentPath(5) + "\" \"" + dll + "\" " + readyEvent;
-    ui::Process holder = ui::StartProcess(line.c_str(), nullptr);
-    ASSERT_NE(holder.handle, nullptr);
-    HANDLE either[] = {ready, holder.handle};
-    ASSERT_EQ(WaitForMultipleObjects(2, either, FALSE, 10000), WAIT_OBJECT_0) << "the file is not held";
-    CloseHandle(ready);
+    ui::Process holder = Hold(dll);
+    ASSERT_NE(holder.handle, nullptr) << "the file is not held";
 
     HWND box = StartUninstall();
     ASSERT_NE(box, nullptr);

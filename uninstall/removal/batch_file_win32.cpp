@@ -23,7 +23,8 @@ bool PathForBatch(const char* ansiPath, char* out, int size) {
     return DoublePercent(oem, out, static_cast<std::size_t>(size));
 }
 
-bool WriteBatchFile(const char* batchPath, const char* program, const char* folder, bool ntFamily) {
+bool WriteBatchFile(const char* batchPath, const char* program, const char* folder, bool ntFamily,
+                    bool warning) {
     char programText[BatchPathSize], folderText[BatchPathSize], batchText[BatchPathSize];
     if (!PathForBatch(program, programText, sizeof programText) ||
         !PathForBatch(folder, folderText, sizeof folderText) ||
@@ -37,7 +38,7 @@ bool WriteBatchFile(const char* batchPath, const char* program, const char* fold
     bool written = true;
     for (int index = 0; index < BatchPieceCount && written; ++index) {
         char piece[PieceSize];
-        int length = BatchPiece(index, paths, ntFamily, piece, sizeof piece);
+        int length = BatchPiece(index, paths, ntFamily, warning, piece, sizeof piece);
         DWORD done = 0;
         written = length >= 0 &&
                   WriteFile(file, piece, static_cast<DWORD>(length), &done, nullptr) &&

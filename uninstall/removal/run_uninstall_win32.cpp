@@ -53,10 +53,8 @@ static void ShowListFileError() {
 static bool RemoveInstallation(const char* folder, const char* program, Leftovers* left) {
     {
         File list;
-        if (!list.Open(ListFileName)) {
-            ShowListFileError();
+        if (!list.Open(ListFileName))
             return false;
-        }
         CleanRegistry();
         LanguagePack.Unload(); // the language library can now be deleted
         for (const char* name : HelpIndexFiles) {
@@ -72,7 +70,7 @@ static bool RemoveInstallation(const char* folder, const char* program, Leftover
 
 // Writes the batch file that removes the program file and its folder once
 // this process has ended, into batch. false when it cannot be written.
-static bool WriteBatch(const char* program, char* batch, DWORD size) {
+static bool WriteBatch(const char* program, bool silent, char* batch, DWORD size) {
     DWORD tempLength = GetTempPathA(size, batch);
     if (tempLength == 0 || tempLength >= size ||
         !CopyWhole(batch + tempLength, size - tempLength, BatchFileName))
@@ -80,16 +78,17 @@ static bool WriteBatch(const char* program, char* batch, DWORD size) {
     char current[PathSize];
     DWORD currentLength = GetCurrentDirectoryA(sizeof current, current);
     return currentLength > 0 && currentLength < sizeof current &&
-           WriteBatchFile(batch, program, current, WinNtVersion() != 0);
+           WriteBatchFile(batch, program, current, WinNtVersion() != 0, !silent);
 }
 
-void RunUninstall() {
+int RunUninstall(bool silent) {
+    // An interactive uninstall has told the user everything: it ends with 0.
+    auto result = [silent](UninstallResult code) { return silent ? static_cast<int>(code) : 0; };
     char program[PathSize];
-    if (!GetProgramPath(program, sizeof program))
-        return;
     char folder[PathSize];
-    if (!ProgramFolder(program, folder, sizeof folder - 1))
-        return;
+    if (!GetProgramPath(program, sizeof program) ||
+        !ProgramFolder(program, folder, sizeof folder - 1))
+        return result(UninstallNoListFile);
     // Every relative name below (the list file, the help index) must mean
     // the program folder, never the folder the process was started in.
     bool inFolder = SetCurrentDirectoryA(folder) != 0;
@@ -97,33 +96,35 @@ void RunUninstall() {
     CopyWhole(shownFolder, sizeof shownFolder, folder); // the same size: it fits
     AppendBackslash(folder); // room kept above
 
-    if (MessageBoxA(nullptr, ResString(5107), ResString(5104),
-                    MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) != IDYES)
-        return;
-    if (!inFolder) {
-        ShowListFileError();
-        return;
-    }
+    if (!silent && MessageBoxA(nullptr, ResString(5107), ResString(5104),
+                               MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) != IDYES)
+        return 0; // declined: nothing changed
     Leftovers left = Leftovers::None;
-    if (!RemoveInstallation(folder, program, &left))
-        return;
+    if (!inFolder || !RemoveInstallation(folder, program, &left)) {
+        if (!silent)
+            ShowListFileError();
+        return result(UninstallNoListFile);
+    }
     char batch[PathSize];
-    if (!WriteBatch(program, batch, sizeof batch)) {
+    if (!WriteBatch(program, silent, batch, sizeof batch)) {
         // The program file and its folder stay: the user must remove them.
-        ShowManualRemovalNotice(shownFolder);
-        return;
+        if (!silent)
+            ShowManualRemovalNotice(shownFolder);
+        return result(UninstallNoFinalStep);
     }
     // Told before the batch run starts, which must find this process gone.
-    if (left != Leftovers::None)
+    if (left != Leftovers::None && !silent)
         ShowRemovalNotice(left == Leftovers::Scheduled ? 5113 : 5106, shownFolder);
     // The batch run starts in the parent folder, so that the program folder
     // is nobody's current directory when it is removed.
     SetCurrentDirectoryA("..");
     if (!StartBatch(batch, WinNtVersion() != 0)) {
         DeleteFileA(batch);
-        if (left != Leftovers::NotScheduled) // not told to delete the folder yet
+        if (!silent && left != Leftovers::NotScheduled) // not told to delete the folder yet
             ShowManualRemovalNotice(shownFolder);
-        return;
+        return result(UninstallNoFinalStep);
     }
-    ExitProcess(0);
+    ExitProcess(static_cast<UINT>(result(left == Leftovers::None        ? UninstallStarted
+                                         : left == Leftovers::Scheduled ? UninstallRestartNeeded
+                                                                        : UninstallLeftInUse)));
 }

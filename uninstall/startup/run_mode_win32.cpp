@@ -22,12 +22,11 @@ void RunSetup() {
 
 } // namespace
 
-void RunMode(const CommandLine& commandLine) {
+int RunMode(const CommandLine& commandLine) {
     SilentMode = commandLine.silent;
     switch (commandLine.mode) {
     case Mode::Uninstall:
-        RunUninstall();
-        break;
+        return RunUninstall(SilentMode);
     case Mode::Setup:
         RunSetup();
         break;
@@ -45,4 +44,5 @@ void RunMode(const CommandLine& commandLine) {
     case Mode::None:
         break;
     }
+    return 0;
 }
