@@ -106,11 +106,16 @@ class Uninstall : public ::testing::Test {
     // A folder name with a blank, "%" and Chinese characters.
     const std::string folder = std::string("C:\\Program Files\\") + ui::Ansi("Zelkova 100% 测试");
     const std::string program = folder + "\\uninstall.exe";
+    std::string caption = Caption; // of every box, as the texts in use give it
     ui::Process process{};
+    ui::Process holder{}; // of zkvext.dll, while it is held
 
     std::string In(const char* name) const { return folder + "\\" + name; }
 
-    void TearDown() override { ui::EndProcess(process); }
+    void TearDown() override {
+        ui::EndProcess(process);
+        ui::EndProcess(holder);
+    }
 
     // The installation as the installer leaves it, with its list file.
     void Stage(bool withList, int extraFiles = 0) {
@@ -162,23 +167,52 @@ class Uninstall : public ::testing::Test {
         std::string line = "\"" + program + "\"";
         process = ui::StartProcess(line.c_str(), "C:\\windows");
         EXPECT_NE(process.handle, nullptr);
-        HWND box = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, process.id);
+        HWND box = ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id);
         EXPECT_NE(box, nullptr);
         return box;
     }
 
-    // A helper process that holds path open without delete sharing, once it
-    // does; no handle when it could not.
-    static ui::Process Hold(const std::string& path) {
+    // A helper process holds zkvext.dll open without delete sharing, as
+    // Explorer does once it has loaded it; returns once it does.
+    void HoldTheShellExtension() {
+        pending_renames::Clear();
         const char* const readyEvent = "zk-hold-file-ready";
         HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, readyEvent);
-        std::string line = "\"" + ui::ArgumentPath(5) + "\" \"" + path + "\" " + readyEvent;
-        ui::Process holder = ui::StartProcess(line.c_str(), nullptr);
+        std::string line = "\"" + ui::ArgumentPath(5) + "\" \"" + In("zkvext.dll") + "\" " + readyEvent;
+        holder = ui::StartProcess(line.c_str(), nullptr);
         HANDLE either[] = {ready, holder.handle};
-        if (!holder.handle || WaitForMultipleObjects(2, either, FALSE, 10000) != WAIT_OBJECT_0)
-            ui::EndProcess(holder);
+        bool held = holder.handle && WaitForMultipleObjects(2, either, FALSE, 10000) == WAIT_OBJECT_0;
         CloseHandle(ready);
-        return holder;
+        ASSERT_TRUE(held) << "zkvext.dll is not held";
+    }
+
+    // The batch run still takes the program file; then zkvext.dll is let go
+    // and nothing stays scheduled.
+    void ExpectTheProgramGoneThenLetGo() {
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000)) << "the batch file left it";
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
+        ui::EndProcess(holder);
+        pending_renames::Clear();
+        RemoveStaging();
+    }
+
+    // Runs "/uninstall /s" to its end, watching for any box on the way;
+    // the exit code.
+    DWORD RunSilently() {
+        std::string line = "\"" + program + "\" /uninstall /s";
+        process = ui::StartProcess(line.c_str(), "C:\\windows");
+        EXPECT_NE(process.handle, nullptr);
+        bool boxSeen = false;
+        ui::WaitUntil(
+            [&] {
+                boxSeen |= AnyBoxVisible();
+                return WaitForSingleObject(process.handle, 0) == WAIT_OBJECT_0;
+            },
+            15000);
+        EXPECT_FALSE(boxSeen);
+        DWORD code = 0xFFFFFFFF;
+        EXPECT_TRUE(ui::WaitForExit(process.handle, 0, &code));
+        return code;
     }
 
     // The next box under the program's caption after the confirmation box.
@@ -186,7 +220,7 @@ class Uninstall : public ::testing::Test {
         HWND next = nullptr;
         ui::WaitUntil(
             [&] {
-                next = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, process.id, 100);
+                next = ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id, 100);
                 return next && next != confirmation;
             },
             15000);
@@ -280,16 +314,8 @@ TEST_F(Uninstall, SilentlyRemovesTheSameWithoutAnyWindow) {
     const Snapshot before = Registry();
     Stage(true);
     RunSetup();
-    std::string line = "\"" + program + "\" /uninstall /s";
     DWORD start = GetTickCount();
-    process = ui::StartProcess(line.c_str(), "C:\\windows");
-    ASSERT_NE(process.handle, nullptr);
-    bool boxSeen = false;
-    ui::WaitUntil([&] { return (boxSeen |= AnyBoxVisible()) || !Exists(folder); }, 15000);
-    EXPECT_FALSE(boxSeen);
-    DWORD code = 1;
-    EXPECT_TRUE(ui::WaitForExit(process.handle, 0, &code));
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(RunSilently(), 0u);
     ExpectEverythingGone(before, start);
     EXPECT_FALSE(AnyBoxVisible());
 }
@@ -355,8 +381,7 @@ TEST_F(Uninstall, SetupDescribesTheEntryInFullAndTheUninstallTakesItAway) {
     EXPECT_NE(listed.find("|||" + Value(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName")), std::string::npos)
         << listed;
 
-    std::string line = "\"" + program + "\" /uninstall /s";
-    process = ui::StartProcess(line.c_str(), "C:\\windows");
+    EXPECT_EQ(RunSilently(), 0u);
     EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 15000));
     EXPECT_FALSE(raw_registry::KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
 }
@@ -364,41 +389,17 @@ TEST_F(Uninstall, SetupDescribesTheEntryInFullAndTheUninstallTakesItAway) {
 TEST_F(Uninstall, SilentlyAFileInUseIsScheduledAndTheExitCodeSaysRestart) {
     Stage(true);
     RunSetup();
-    pending_renames::Clear();
-    ui::Process holder = Hold(In("zkvext.dll"));
-    ASSERT_NE(holder.handle, nullptr) << "the file is not held";
-    std::string line = "\"" + program + "\" /uninstall /s";
-    process = ui::StartProcess(line.c_str(), "C:\\windows");
-    ASSERT_NE(process.handle, nullptr);
-    bool boxSeen = false;
-    ui::WaitUntil([&] { return (boxSeen |= AnyBoxVisible()) || WaitForSingleObject(process.handle, 0) == WAIT_OBJECT_0; },
-                  15000);
-    EXPECT_FALSE(boxSeen);
-    DWORD code = 0;
-    EXPECT_TRUE(ui::WaitForExit(process.handle, 0, &code));
-    EXPECT_EQ(code, 3010u);
+    HoldTheShellExtension();
+    EXPECT_EQ(RunSilently(), 3010u);
     EXPECT_TRUE(pending_renames::DeletesAtRestart(In("zkvext.dll")));
-    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000)) << "the batch file left it";
-    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
-    ui::EndProcess(holder);
-    pending_renames::Clear();
-    RemoveStaging();
+    ExpectTheProgramGoneThenLetGo();
 }
 
 TEST_F(Uninstall, SilentlyWithoutAListFileGivesItsExitCodeAndChangesNothing) {
     Stage(false);
     RunSetup();
     const Snapshot installed = Registry();
-    std::string line = "\"" + program + "\" /uninstall /s";
-    process = ui::StartProcess(line.c_str(), "C:\\windows");
-    ASSERT_NE(process.handle, nullptr);
-    bool boxSeen = false;
-    ui::WaitUntil([&] { return (boxSeen |= AnyBoxVisible()) || WaitForSingleObject(process.handle, 0) == WAIT_OBJECT_0; },
-                  10000);
-    EXPECT_FALSE(boxSeen);
-    DWORD code = 0;
-    EXPECT_TRUE(ui::WaitForExit(process.handle, 0, &code));
-    EXPECT_EQ(code, 2u);
+    EXPECT_EQ(RunSilently(), 2u);
     ExpectEverythingStays();
     EXPECT_EQ(Lines(installed), Lines(Registry()));
     RemoveStaging();
@@ -407,11 +408,7 @@ TEST_F(Uninstall, SilentlyWithoutAListFileGivesItsExitCodeAndChangesNothing) {
 TEST_F(Uninstall, SilentlyAProgramFileThatCannotBeDeletedIsLeftWithoutANotice) {
     Stage(true);
     RunSetup();
-    std::string line = "\"" + program + "\" /uninstall /s";
-    process = ui::StartProcess(line.c_str(), "C:\\windows");
-    DWORD code = 1;
-    ASSERT_TRUE(ui::WaitForExit(process.handle, 15000, &code));
-    EXPECT_EQ(code, 0u);
+    ASSERT_EQ(RunSilently(), 0u);
     ui::EndProcess(process);
     HANDLE hold = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(hold, INVALID_HANDLE_VALUE);
@@ -447,13 +444,7 @@ TEST_F(Uninstall, AMissingListFileIsReportedAndChangesNothing) {
     HWND box = StartUninstall();
     ASSERT_NE(box, nullptr);
     ui::AnswerMessageBox(box, IDYES);
-    HWND error = nullptr;
-    ui::WaitUntil(
-        [&] {
-            error = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, process.id, 100);
-            return error && error != box;
-        },
-        10000);
+    HWND error = WaitForNextBox(box);
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(ui::Utf8(ui::MessageBoxText(error)), "无法打开列表文件 Uninstall.lst");
     ui::SaveScreenshot(error, "uninstall-no-list.png");
@@ -492,11 +483,7 @@ TEST_F(Uninstall, AProgramFileThatCannotBeDeletedLeadsToTheManualRemovalNotice) 
 TEST_F(Uninstall, AFileInUseIsRemovedAtRestartAndTheUserIsTold) {
     Stage(true);
     RunSetup();
-    pending_renames::Clear();
-    const std::string dll = In("zkvext.dll");
-    ui::Process holder = Hold(dll);
-    ASSERT_NE(holder.handle, nullptr) << "the file is not held";
-
+    HoldTheShellExtension();
     HWND box = StartUninstall();
     ASSERT_NE(box, nullptr);
     ui::AnswerMessageBox(box, IDYES);
@@ -505,20 +492,31 @@ TEST_F(Uninstall, AFileInUseIsRemovedAtRestartAndTheUserIsTold) {
     EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)),
               "卸载已完成\n" + ui::Utf8(folder) + " 中剩余的文件将在 Windows 重新启动时删除");
     ui::SaveScreenshot(notice, "uninstall-restart.png");
-    EXPECT_TRUE(pending_renames::DeletesAtRestart(dll));
+    EXPECT_TRUE(pending_renames::DeletesAtRestart(In("zkvext.dll")));
     EXPECT_TRUE(pending_renames::DeletesAtRestart(folder));
     ui::AnswerMessageBox(notice, IDOK);
-
     EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000)) << "the batch file left it";
-    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
     for (const char* name : {"Zelkova.exe", "Zkv.txt", "zelkova.hlp", "license.txt", "docs", "zelkova.gid",
                              "Uninstall.lst"})
         EXPECT_FALSE(Exists(In(name))) << name;
     EXPECT_EQ(Contents(), ". .. zkvext.dll ");
+    ExpectTheProgramGoneThenLetGo();
+}
 
-    ui::EndProcess(holder);
-    pending_renames::Clear();
-    RemoveStaging();
+TEST_F(Uninstall, TheRestartNoticeIsTranslatedByTheSampleTranslationFile) {
+    Stage(true);
+    ASSERT_TRUE(CopyFileA(ui::ArgumentPath(6).c_str(), In("uninstall.lng").c_str(), FALSE));
+    caption = "解除安裝 Zelkova";
+    HoldTheShellExtension();
+    HWND box = StartUninstall();
+    ASSERT_NE(box, nullptr);
+    ui::AnswerMessageBox(box, IDYES);
+    HWND notice = WaitForNextBox(box);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)),
+              "解除安裝已完成\n" + ui::Utf8(folder) + " 中剩餘的檔案將在 Windows 重新啟動時刪除");
+    ui::AnswerMessageBox(notice, IDOK);
+    ExpectTheProgramGoneThenLetGo();
 }
 
 TEST_F(Uninstall, ATempFolderThatCannotTakeTheBatchFileLeadsToTheNoticeForTheFolder) {
@@ -571,7 +569,7 @@ TEST_F(Uninstall, AProgramFolderThatCannotBeMadeCurrentChangesNothingElsewhere) 
                                &startup, &info));
     CloseHandle(info.hThread);
     process = {info.hProcess, info.dwProcessId};
-    HWND box = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, process.id);
+    HWND box = ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id);
     ASSERT_NE(box, nullptr);
     ui::AnswerMessageBox(box, IDYES);
     HWND error = WaitForNextBox(box);
