@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "uninstall/common/file.h"
+#include "uninstall/common/format.h"
 #include "uninstall/common/paths.h"
 #include "uninstall/common/text.h"
 #include "uninstall/removal/list_entries.h"
@@ -62,14 +63,13 @@ class BootDeletions {
 // Reads WININIT.INI (when there is one), adds the lines to its "[rename]"
 // section and writes it back whole.
 bool BootDeletions::WriteWininit() const {
-    char path[MAX_PATH];
-    UINT length = GetWindowsDirectoryA(path, sizeof path);
-    if (length == 0 || length >= sizeof path)
+    char windows[MAX_PATH];
+    UINT length = GetWindowsDirectoryA(windows, sizeof windows - 1);
+    if (length == 0 || length >= sizeof windows - 1)
         return false;
-    AppendBackslash(path);
+    AppendBackslash(windows); // room kept above
     char name[MAX_PATH + 16];
-    if (!CopyWhole(name, sizeof name, path) ||
-        !CopyWhole(name + lstrlenA(name), sizeof name - lstrlenA(name), "WININIT.INI"))
+    if (!FormatWhole(name, sizeof name, "%sWININIT.INI", windows))
         return false;
 
     static char before[WininitSize], after[WininitSize];
