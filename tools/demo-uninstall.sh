@@ -10,14 +10,24 @@
 # are gone, and compares the registry keys that setup writes with a fresh
 # prefix prepared the same way but never set up (tools/demo/setup.bat without
 # "silent"), using reg.exe export.
+#
+#   tools/demo-uninstall.sh PREFIX INSTALL_FOLDER STAGED_PREFIX
+#
+# then also runs an unattended round trip in STAGED_PREFIX, where Zelkova is
+# staged in the same folder but not set up: "uninstall.exe /setup /s" and
+# "uninstall.exe /uninstall /s", each with its exit code and time, and the
+# time until the batch run has removed the folder.
 #   DEMO_BUILD=DIR  the win64 build folder (default build/win64)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${DEMO_BUILD:-$root/build/win64}
-[ $# -eq 2 ] || { echo "usage: demo-uninstall.sh PREFIX INSTALL_FOLDER" >&2; exit 2; }
+[ $# -eq 2 ] || [ $# -eq 3 ] ||
+  { echo "usage: demo-uninstall.sh PREFIX INSTALL_FOLDER [STAGED_PREFIX]" >&2; exit 2; }
 prefix=$(cd "$1" && pwd)
 install_folder=$2
+round_trip=""
+[ $# -eq 3 ] && round_trip=$(cd "$3" && pwd)
 answer=$build/tests/e2e_uninstall/answer_uninstall.exe
 template=${ZK_WINE_CACHE:-$HOME/.cache/zelkova-wine}/template
 [ -f "$answer" ] || { echo "demo-uninstall: missing $answer (build win64 first)" >&2; exit 1; }
@@ -37,6 +47,7 @@ xvfb_pid=""
 cleanup() {
   WINEPREFIX=$prefix "$server" -k >/dev/null 2>&1 || true
   [ -d "$baseline" ] && { WINEPREFIX=$baseline "$server" -k >/dev/null 2>&1 || true; }
+  [ -n "$round_trip" ] && { WINEPREFIX=$round_trip "$server" -k >/dev/null 2>&1 || true; }
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -117,4 +128,49 @@ because other programs' handlers may share their parents; the parents of the
 removed exefile handler key stay; an extension whose former owner had no
 "New" menu entry keeps an empty ShellNew key.
 NOTE
+
+[ -n "$round_trip" ] || exit $status
+# milliseconds since the epoch
+now() { echo $(($(date +%s%N) / 1000000)); }
+seconds() { printf '%d.%02d s' $(($1 / 1000)) $((($1 % 1000) / 10)); }
+echo
+echo "Unattended round trip ($install_folder, a second prefix)"
+(
+  export WINEPREFIX=$round_trip
+  folder_unix="$round_trip/drive_c/${install_folder#C:\\}"
+  folder_unix=${folder_unix//\\//}
+  "$server" -p
+  "$wine" wineboot >/dev/null 2>&1 </dev/null || true
+  # Setup takes the folder it is started in (Wine passes on the Linux one)
+  # as the installation folder.
+  start=$(now)
+  code=0
+  (cd "$folder_unix" && "$wine" uninstall.exe /setup /s >/dev/null 2>&1 </dev/null) || code=$?
+  echo "  uninstall.exe /setup /s      exit code $code after $(seconds $(($(now) - start)))"
+  "$wine" 'C:\windows\system32\reg.exe' query \
+    'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelkova archiver' </dev/null 2>/dev/null |
+    tr -d '\r' | grep -aE 'QuietUninstallString|EstimatedSize' | sed 's/^ */    /' || true
+  # The program group's folder window holds the folder as its current
+  # directory under Wine: end it, as logging off would.
+  "$server" -k >/dev/null 2>&1 || true
+  "$server" -p
+  "$wine" wineboot >/dev/null 2>&1 </dev/null || true
+  start=$(now)
+  code=0
+  (cd "$round_trip/drive_c" && "$wine" "$install_folder\\uninstall.exe" /uninstall /s >/dev/null 2>&1 </dev/null) ||
+    code=$?
+  echo "  uninstall.exe /uninstall /s  exit code $code after $(seconds $(($(now) - start)))"
+  for _ in $(seq 300); do [ -e "$folder_unix" ] || break; sleep 0.1; done
+  if [ -e "$folder_unix" ]; then
+    echo "  LEFT: $install_folder"
+    exit 1
+  fi
+  echo "  folder gone $(seconds $(($(now) - start))) after the start of the uninstall"
+  if "$wine" 'C:\windows\system32\reg.exe' query \
+    'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelkova archiver' >/dev/null 2>&1 </dev/null; then
+    echo "  LEFT: the uninstall entry"
+    exit 1
+  fi
+  echo "  uninstall entry gone"
+) || status=1
 exit $status

@@ -59,10 +59,13 @@ perl "$root/tools/demo/report.pl" "$prefix"
 echo
 echo "Links and program groups"
 (cd "$prefix/drive_c" && find users ProgramData -name '*.lnk' 2>/dev/null | grep -i zelkova | sed 's|/|\\|g; s/^/  C:\\/') || echo "  (none)"
-# Removal: tools/demo-uninstall.sh PREFIX INSTALL_FOLDER, when it exists.
+# Removal: tools/demo-uninstall.sh PREFIX INSTALL_FOLDER STAGED_PREFIX, when
+# it exists; the last one, staged but not set up, is for a silent round trip.
 if [ -x "$root/tools/demo-uninstall.sh" ]; then
   echo
-  "$root/tools/demo-uninstall.sh" "$prefix" "$install_folder"
+  "$root/tests/wine-run" --keep "$demo/round-trip" cmd.exe /c "$(winpath "$root/tools/demo/setup.bat")" \
+    "$(winpath "$demo/stage")" stage
+  "$root/tools/demo-uninstall.sh" "$prefix" "$install_folder" "$demo/round-trip"
 fi
 [ "${DEMO_KEEP:-0}" = 1 ] && echo "demo: kept $demo"
 exit 0

@@ -73,7 +73,7 @@ TEST_F(WesternSystem, ALetterTheOemCodePageLacksGivesTheShortFormOrNothing) {
     // A batch file whose paths are all refused is not left behind.
     const std::string batch = outer + "\\batch.bat";
     EXPECT_FALSE(WriteBatchFile(batch.c_str(), (missing + "\\uninstall.exe").c_str(),
-                                missing.c_str(), true));
+                                missing.c_str(), true, true));
     EXPECT_FALSE(Exists(batch));
     RemoveDirectoryA(inner.c_str());
     RemoveDirectoryA(outer.c_str());

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "tests/driver/ui_driver.h"
+#include "uninstall/registry/raw_registry_wine_test.h"
+#include "uninstall/removal/pending_renames_wine_test.h"
 #include "uninstall/removal/registry_snapshot_wine_test.h"
 
 using namespace registry_snapshot;
@@ -16,6 +18,19 @@ using namespace registry_snapshot;
 namespace {
 
 const char* const Caption = "卸载 Zelkova";
+const char* const UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
+const char* const ListText = "docs\r\nZelkova.exe\r\nzkvext.dll\r\nZkv.txt  \r\n\r\nzelkova.hlp\r\n"
+                             "license.txt\r\nzkvnew.dat\r\nzipnew.dat\r\ndocs\\readme.txt\r\n"
+                             "uninstall.exe\r\nUninstall.lst\r\n";
+
+// Whether a dialog or message box of any process is on the screen.
+bool AnyBoxVisible() {
+    for (HWND w = FindWindowExA(nullptr, nullptr, ui::kDialogClass, nullptr); w;
+         w = FindWindowExA(nullptr, w, ui::kDialogClass, nullptr))
+        if (IsWindowVisible(w))
+            return true;
+    return false;
+}
 
 // Files and folders below root whose name mentions Zelkova.
 void FindZelkovaItems(const std::string& root, std::vector<std::string>* found) {
@@ -63,16 +78,44 @@ std::string BatchInTemp() {
     return std::string(temp) + "Uninstall_Zkv.Bat";
 }
 
+// Sets environment variables for the programs this test starts, and puts
+// the old values back when it goes.
+class EnvironmentChange {
+  public:
+    void Set(const char* name, const char* value) {
+        char old[2048];
+        DWORD length = GetEnvironmentVariableA(name, old, sizeof old);
+        saved.push_back({name, length > 0 && length < sizeof old ? old : "", length > 0});
+        SetEnvironmentVariableA(name, value);
+    }
+    ~EnvironmentChange() {
+        for (auto it = saved.rbegin(); it != saved.rend(); ++it)
+            SetEnvironmentVariableA(it->name.c_str(), it->existed ? it->value.c_str() : nullptr);
+    }
+
+  private:
+    struct Saved {
+        std::string name, value;
+        bool existed;
+    };
+    std::vector<Saved> saved;
+};
+
 class Uninstall : public ::testing::Test {
   protected:
     // A folder name with a blank, "%" and Chinese characters.
     const std::string folder = std::string("C:\\Program Files\\") + ui::Ansi("Zelkova 100% 测试");
     const std::string program = folder + "\\uninstall.exe";
+    std::string caption = Caption; // of every box, as the texts in use give it
     ui::Process process{};
+    ui::Process holder{}; // of zkvext.dll, while it is held
 
     std::string In(const char* name) const { return folder + "\\" + name; }
 
-    void TearDown() override { ui::EndProcess(process); }
+    void TearDown() override {
+        ui::EndProcess(process);
+        ui::EndProcess(holder);
+    }
 
     // The installation as the installer leaves it, with its list file.
     void Stage(bool withList, int extraFiles = 0) {
@@ -89,9 +132,7 @@ class Uninstall : public ::testing::Test {
         Write(In("docs\\readme.txt"), "read me");
         SetFileAttributesA(In("docs\\readme.txt").c_str(), FILE_ATTRIBUTE_READONLY);
         Write(In("zelkova.gid"), "help index");
-        std::string list = "docs\r\nZelkova.exe\r\nzkvext.dll\r\nZkv.txt  \r\n\r\nzelkova.hlp\r\n"
-                           "license.txt\r\nzkvnew.dat\r\nzipnew.dat\r\ndocs\\readme.txt\r\n"
-                           "uninstall.exe\r\nUninstall.lst\r\n";
+        std::string list = ListText;
         for (int i = 0; i < extraFiles; ++i) {
             std::string name = "data\\file" + std::to_string(i) + ".bin";
             if (i == 0)
@@ -126,9 +167,84 @@ class Uninstall : public ::testing::Test {
         std::string line = "\"" + program + "\"";
         process = ui::StartProcess(line.c_str(), "C:\\windows");
         EXPECT_NE(process.handle, nullptr);
-        HWND box = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, process.id);
+        HWND box = ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id);
         EXPECT_NE(box, nullptr);
         return box;
+    }
+
+    // A helper process holds zkvext.dll open without delete sharing, as
+    // Explorer does once it has loaded it; returns once it does.
+    void HoldTheShellExtension() {
+        pending_renames::Clear();
+        const char* const readyEvent = "zk-hold-file-ready";
+        HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, readyEvent);
+        std::string line = "\"" + ui::ArgumentPath(5) + "\" \"" + In("zkvext.dll") + "\" " + readyEvent;
+        holder = ui::StartProcess(line.c_str(), nullptr);
+        HANDLE either[] = {ready, holder.handle};
+        bool held = holder.handle && WaitForMultipleObjects(2, either, FALSE, 10000) == WAIT_OBJECT_0;
+        CloseHandle(ready);
+        ASSERT_TRUE(held) << "zkvext.dll is not held";
+    }
+
+    // The batch run still takes the program file; then zkvext.dll is let go
+    // and nothing stays scheduled.
+    void ExpectTheProgramGoneThenLetGo() {
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000)) << "the batch file left it";
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
+        ui::EndProcess(holder);
+        pending_renames::Clear();
+        RemoveStaging();
+    }
+
+    // Runs "/uninstall /s" to its end, watching for any box on the way;
+    // the exit code.
+    DWORD RunSilently() {
+        std::string line = "\"" + program + "\" /uninstall /s";
+        process = ui::StartProcess(line.c_str(), "C:\\windows");
+        EXPECT_NE(process.handle, nullptr);
+        bool boxSeen = false;
+        ui::WaitUntil(
+            [&] {
+                boxSeen |= AnyBoxVisible();
+                return WaitForSingleObject(process.handle, 0) == WAIT_OBJECT_0;
+            },
+            15000);
+        EXPECT_FALSE(boxSeen);
+        DWORD code = 0xFFFFFFFF;
+        EXPECT_TRUE(ui::WaitForExit(process.handle, 0, &code));
+        return code;
+    }
+
+    // The next box under the program's caption after the confirmation box.
+    HWND WaitForNextBox(HWND confirmation) {
+        HWND next = nullptr;
+        ui::WaitUntil(
+            [&] {
+                next = ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id, 100);
+                return next && next != confirmation;
+            },
+            15000);
+        return next != confirmation ? next : nullptr;
+    }
+
+    // Confirms, then expects the notice that names the program folder, with
+    // the listed files gone and the program file and folder still there.
+    void ExpectManualRemovalNoticeForTheFolder(const char* shot) {
+        HWND box = StartUninstall();
+        ASSERT_NE(box, nullptr);
+        ui::AnswerMessageBox(box, IDYES);
+        HWND notice = WaitForNextBox(box);
+        ASSERT_NE(notice, nullptr) << "no word to the user";
+        EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)), "卸载已完成\n你应该手动删除 " + ui::Utf8(folder));
+        ui::SaveScreenshot(notice, shot);
+        ui::AnswerMessageBox(notice, IDOK);
+        DWORD code = 1;
+        EXPECT_TRUE(ui::WaitForExit(process.handle, 10000, &code));
+        EXPECT_EQ(code, 0u);
+        EXPECT_FALSE(Exists(In("Zelkova.exe")));
+        EXPECT_FALSE(Exists(In("Uninstall.lst")));
+        EXPECT_TRUE(Exists(program));
+        EXPECT_FALSE(Exists(BatchInTemp()));
     }
 
     std::string Contents() const {
@@ -143,6 +259,25 @@ class Uninstall : public ::testing::Test {
             FindClose(search);
         }
         return names;
+    }
+
+    // The folder, the batch file, the links and every registry entry of
+    // setup gone, timed from start.
+    void ExpectEverythingGone(const Snapshot& before, DWORD start) {
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 15000)) << "left: " << Contents();
+        DWORD seconds100 = (GetTickCount() - start) / 10;
+        std::printf("start to folder gone: %lu.%02lu s\n", seconds100 / 100, seconds100 % 100);
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 5000));
+        EXPECT_EQ(ZelkovaLinks(), std::vector<std::string>{});
+        for (const auto& pending : pending_renames::Read())
+            EXPECT_EQ(pending.first.find(folder), std::string::npos) << pending.first;
+
+        const Snapshot after = Registry();
+        EXPECT_EQ(Difference(before, after), "") << "removed although it was there before setup";
+        EXPECT_EQ(LeftOutsideTheDesign(after, before), "");
+        // Empty handler keys of files, folders, drives and directories and the
+        // parents of removed handler keys: other programs may hang theirs there.
+        std::printf("kept, as other programs share them:\n%s", Difference(after, before).c_str());
     }
 
     void ExpectEverythingStays() {
@@ -172,17 +307,119 @@ TEST_F(Uninstall, RemovesEverythingWithinSecondsAndLeavesTheRegistryAsBeforeSetu
     ui::SaveScreenshot(box, "uninstall-confirm.png");
     DWORD start = GetTickCount();
     ui::AnswerMessageBox(box, IDYES);
+    ExpectEverythingGone(before, start);
+}
 
-    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 15000)) << "left: " << Contents();
-    DWORD seconds100 = (GetTickCount() - start) / 10;
-    std::printf("confirmation to folder gone: %lu.%02lu s\n", seconds100 / 100, seconds100 % 100);
-    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 5000));
-    EXPECT_EQ(ZelkovaLinks(), std::vector<std::string>{});
+TEST_F(Uninstall, SilentlyRemovesTheSameWithoutAnyWindow) {
+    const Snapshot before = Registry();
+    Stage(true);
+    RunSetup();
+    DWORD start = GetTickCount();
+    EXPECT_EQ(RunSilently(), 0u);
+    ExpectEverythingGone(before, start);
+    EXPECT_FALSE(AnyBoxVisible());
+}
 
-    const Snapshot after = Registry();
-    EXPECT_EQ(Difference(before, after), "") << "removed although it was there before setup";
-    EXPECT_EQ(LeftOutsideTheDesign(after, before), "");
-    std::printf("left by design:\n%s", Difference(after, before).c_str());
+TEST_F(Uninstall, SetupDescribesTheEntryInFullAndTheUninstallTakesItAway) {
+    Stage(true);
+    RunSetup();
+    using raw_registry::Dword;
+    using raw_registry::Value;
+    const std::string installed = Value(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString");
+    EXPECT_EQ(installed, "\"" + program + "\""); // as before: quoted, as the folder has a blank
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, UninstallKey, "QuietUninstallString"),
+              "\"" + program + "\" /uninstall /s");
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayIcon"), "\"" + In("Zelkova.exe") + "\",0");
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, UninstallKey, "InstallLocation"), folder);
+    EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, UninstallKey, "NoModify"), 1u);
+    EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, UninstallKey, "NoRepair"), 1u);
+    // Every file of the list that exists, and the program, in KB rounded up.
+    ULONGLONG bytes = 0;
+    const std::string list = ListText;
+    for (std::size_t at = 0, end; (end = list.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        std::string name = list.substr(at, end - at);
+        name.erase(name.find_last_not_of(' ') + 1);
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!name.empty() && GetFileAttributesExA(In(name.c_str()).c_str(), GetFileExInfoStandard, &data) &&
+            !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "uninstall.exe")
+            bytes += data.nFileSizeLow;
+    }
+    WIN32_FILE_ATTRIBUTE_DATA self;
+    ASSERT_TRUE(GetFileAttributesExA(program.c_str(), GetFileExInfoStandard, &self));
+    bytes += self.nFileSizeLow;
+    EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, UninstallKey, "EstimatedSize"), static_cast<DWORD>((bytes + 1023) / 1024));
+
+    // Wine's own Add/Remove Programs lists it under its display name.
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    const std::string listing = std::string(temp) + "zk-uninstaller-list.txt";
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE out = CreateFileA(listing.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(out, INVALID_HANDLE_VALUE);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = out;
+    PROCESS_INFORMATION info = {};
+    char command[] = "uninstaller.exe --list";
+    ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+                               &startup, &info));
+    CloseHandle(out);
+    ui::Process lister = {info.hProcess, info.dwProcessId};
+    CloseHandle(info.hThread);
+    DWORD code;
+    EXPECT_TRUE(ui::WaitForExit(lister.handle, 15000, &code));
+    ui::EndProcess(lister);
+    std::string listed;
+    HANDLE in = CreateFileA(listing.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    char chunk[4096];
+    DWORD read;
+    while (ReadFile(in, chunk, sizeof chunk, &read, nullptr) && read > 0)
+        listed.append(chunk, read);
+    CloseHandle(in);
+    DeleteFileA(listing.c_str());
+    EXPECT_NE(listed.find("|||" + Value(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName")), std::string::npos)
+        << listed;
+
+    EXPECT_EQ(RunSilently(), 0u);
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 15000));
+    EXPECT_FALSE(raw_registry::KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
+}
+
+TEST_F(Uninstall, SilentlyAFileInUseIsScheduledAndTheExitCodeSaysRestart) {
+    Stage(true);
+    RunSetup();
+    HoldTheShellExtension();
+    EXPECT_EQ(RunSilently(), 3010u);
+    EXPECT_TRUE(pending_renames::DeletesAtRestart(In("zkvext.dll")));
+    ExpectTheProgramGoneThenLetGo();
+}
+
+TEST_F(Uninstall, SilentlyWithoutAListFileGivesItsExitCodeAndChangesNothing) {
+    Stage(false);
+    RunSetup();
+    const Snapshot installed = Registry();
+    EXPECT_EQ(RunSilently(), 2u);
+    ExpectEverythingStays();
+    EXPECT_EQ(Lines(installed), Lines(Registry()));
+    RemoveStaging();
+}
+
+TEST_F(Uninstall, SilentlyAProgramFileThatCannotBeDeletedIsLeftWithoutANotice) {
+    Stage(true);
+    RunSetup();
+    ASSERT_EQ(RunSilently(), 0u);
+    ui::EndProcess(process);
+    HANDLE hold = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hold, INVALID_HANDLE_VALUE);
+    // The batch run ends by deleting itself: no notice on the way.
+    bool boxSeen = false;
+    EXPECT_TRUE(ui::WaitUntil([&] { return (boxSeen |= AnyBoxVisible()) || !Exists(BatchInTemp()); }, 20000));
+    EXPECT_FALSE(boxSeen);
+    CloseHandle(hold);
+    EXPECT_TRUE(Exists(program));
+    EXPECT_FALSE(Exists(In("Zelkova.exe")));
+    RemoveStaging();
 }
 
 TEST_F(Uninstall, DecliningChangesNothing) {
@@ -207,13 +444,7 @@ TEST_F(Uninstall, AMissingListFileIsReportedAndChangesNothing) {
     HWND box = StartUninstall();
     ASSERT_NE(box, nullptr);
     ui::AnswerMessageBox(box, IDYES);
-    HWND error = nullptr;
-    ui::WaitUntil(
-        [&] {
-            error = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, process.id, 100);
-            return error && error != box;
-        },
-        10000);
+    HWND error = WaitForNextBox(box);
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(ui::Utf8(ui::MessageBoxText(error)), "无法打开列表文件 Uninstall.lst");
     ui::SaveScreenshot(error, "uninstall-no-list.png");
@@ -247,6 +478,115 @@ TEST_F(Uninstall, AProgramFileThatCannotBeDeletedLeadsToTheManualRemovalNotice) 
     EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
     EXPECT_FALSE(Exists(In("Zelkova.exe")));
     RemoveStaging();
+}
+
+TEST_F(Uninstall, AFileInUseIsRemovedAtRestartAndTheUserIsTold) {
+    Stage(true);
+    RunSetup();
+    HoldTheShellExtension();
+    HWND box = StartUninstall();
+    ASSERT_NE(box, nullptr);
+    ui::AnswerMessageBox(box, IDYES);
+    HWND notice = WaitForNextBox(box);
+    ASSERT_NE(notice, nullptr) << "no word to the user";
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)),
+              "卸载已完成\n" + ui::Utf8(folder) + " 中剩余的文件将在 Windows 重新启动时删除");
+    ui::SaveScreenshot(notice, "uninstall-restart.png");
+    EXPECT_TRUE(pending_renames::DeletesAtRestart(In("zkvext.dll")));
+    EXPECT_TRUE(pending_renames::DeletesAtRestart(folder));
+    ui::AnswerMessageBox(notice, IDOK);
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000)) << "the batch file left it";
+    for (const char* name : {"Zelkova.exe", "Zkv.txt", "zelkova.hlp", "license.txt", "docs", "zelkova.gid",
+                             "Uninstall.lst"})
+        EXPECT_FALSE(Exists(In(name))) << name;
+    EXPECT_EQ(Contents(), ". .. zkvext.dll ");
+    ExpectTheProgramGoneThenLetGo();
+}
+
+TEST_F(Uninstall, TheRestartNoticeIsTranslatedByTheSampleTranslationFile) {
+    Stage(true);
+    ASSERT_TRUE(CopyFileA(ui::ArgumentPath(6).c_str(), In("uninstall.lng").c_str(), FALSE));
+    caption = "解除安裝 Zelkova";
+    HoldTheShellExtension();
+    HWND box = StartUninstall();
+    ASSERT_NE(box, nullptr);
+    ui::AnswerMessageBox(box, IDYES);
+    HWND notice = WaitForNextBox(box);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)),
+              "解除安裝已完成\n" + ui::Utf8(folder) + " 中剩餘的檔案將在 Windows 重新啟動時刪除");
+    ui::AnswerMessageBox(notice, IDOK);
+    ExpectTheProgramGoneThenLetGo();
+}
+
+TEST_F(Uninstall, ATempFolderThatCannotTakeTheBatchFileLeadsToTheNoticeForTheFolder) {
+    Stage(true);
+    EnvironmentChange environment;
+    for (const char* name : {"TMP", "TEMP"})
+        environment.Set(name, "C:\\no such folder");
+    ExpectManualRemovalNoticeForTheFolder("uninstall-no-batch.png");
+    RemoveStaging();
+}
+
+TEST_F(Uninstall, AnInterpreterThatCannotStartLeadsToTheNoticeForTheFolder) {
+    Stage(true);
+    EnvironmentChange environment;
+    environment.Set("COMSPEC", "C:\\no such folder\\cmd.exe");
+    // The fallback, the system's own interpreter, held without any sharing:
+    // it cannot be started either.
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, sizeof system);
+    HANDLE held = CreateFileA((std::string(system) + "\\cmd.exe").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ExpectManualRemovalNoticeForTheFolder("uninstall-no-interpreter.png");
+    CloseHandle(held);
+    RemoveStaging();
+}
+
+TEST_F(Uninstall, AProgramFolderThatCannotBeMadeCurrentChangesNothingElsewhere) {
+    // A folder named in Hebrew, which code page 936 cannot spell: the
+    // program's ANSI path names a folder that does not exist. The uninstall
+    // is started from a folder with a list file of its own.
+    const std::wstring hebrew = L"C:\\zk-\u05D0\u05D1";
+    const std::wstring hebrewProgram = hebrew + L"\\uninstall.exe";
+    ASSERT_TRUE(CreateDirectoryW(hebrew.c_str(), nullptr));
+    std::wstring source(MAX_PATH, L'\0');
+    source.resize(MultiByteToWideChar(CP_ACP, 0, ui::ArgumentPath(1).c_str(), -1, &source[0], MAX_PATH) - 1);
+    ASSERT_TRUE(CopyFileW(source.c_str(), hebrewProgram.c_str(), FALSE));
+    const std::string elsewhere = "C:\\zk-elsewhere";
+    CreateDirectoryA(elsewhere.c_str(), nullptr);
+    const char* const elsewhereFiles[] = {"Uninstall.lst", "kept.txt", "zelkova.gid"};
+    Write(elsewhere + "\\Uninstall.lst", "kept.txt\r\n");
+    Write(elsewhere + "\\kept.txt", "not Zelkova's");
+    Write(elsewhere + "\\zelkova.gid", "not Zelkova's either");
+
+    std::wstring line = L"\"" + hebrewProgram + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, L"C:\\zk-elsewhere",
+                               &startup, &info));
+    CloseHandle(info.hThread);
+    process = {info.hProcess, info.dwProcessId};
+    HWND box = ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id);
+    ASSERT_NE(box, nullptr);
+    ui::AnswerMessageBox(box, IDYES);
+    HWND error = WaitForNextBox(box);
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(error)), "无法打开列表文件 Uninstall.lst");
+    ui::AnswerMessageBox(error, IDOK);
+    DWORD code;
+    EXPECT_TRUE(ui::WaitForExit(process.handle, 10000, &code));
+    for (const char* name : elsewhereFiles)
+        EXPECT_TRUE(Exists(elsewhere + "\\" + name)) << name;
+
+    for (const char* name : elsewhereFiles)
+        DeleteFileA((elsewhere + "\\" + name).c_str());
+    RemoveDirectoryA(elsewhere.c_str());
+    ui::EndProcess(process);
+    DeleteFileW(hebrewProgram.c_str());
+    RemoveDirectoryW(hebrew.c_str());
 }
 
 TEST_F(Uninstall, AnUninstallStoppedDuringTheFilePassesFinishesWhenRunAgain) {

@@ -8,10 +8,12 @@
 bool PathForBatch(const char* ansiPath, char* out, int size);
 
 // Writes the batch file at batchPath (created or truncated). folder is the
-// program folder as the current directory gives it. false, with no batch
-// file left, when a path is refused (PathForBatch) or the file cannot be
-// written.
-bool WriteBatchFile(const char* batchPath, const char* program, const char* folder, bool ntFamily);
+// program folder as the current directory gives it; warning: whether a
+// program file that outlives the attempts is reported by its "/warning" run.
+// false, with no batch file left, when a path is refused (PathForBatch) or
+// the file cannot be written.
+bool WriteBatchFile(const char* batchPath, const char* program, const char* folder, bool ntFamily,
+                    bool warning);
 
 // The command interpreter: "COMSPEC", else cmd.exe in the system folder on
 // the Windows NT family and command.com in the Windows folder on the

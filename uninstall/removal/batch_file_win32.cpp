@@ -39,7 +39,8 @@ bool PathForBatch(const char* ansiPath, char* out, int size) {
     return DoublePercent(oem, out, static_cast<std::size_t>(size));
 }
 
-bool WriteBatchFile(const char* batchPath, const char* program, const char* folder, bool ntFamily) {
+bool WriteBatchFile(const char* batchPath, const char* program, const char* folder, bool ntFamily,
+                    bool warning) {
     // The file is made first: the short form of its path exists only then.
     HANDLE file = CreateFileA(batchPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -52,7 +53,7 @@ bool WriteBatchFile(const char* batchPath, const char* program, const char* fold
     const BatchPaths paths = {programText, folderText, batchText};
     for (int index = 0; index < BatchPieceCount && written; ++index) {
         char piece[PieceSize];
-        int length = BatchPiece(index, paths, ntFamily, piece, sizeof piece);
+        int length = BatchPiece(index, paths, ntFamily, warning, piece, sizeof piece);
         DWORD done = 0;
         written = length >= 0 &&
                   WriteFile(file, piece, static_cast<DWORD>(length), &done, nullptr) &&

@@ -51,7 +51,7 @@ void RunBatchInFolder(bool withoutComspec) {
     // A harmless program that ends at once takes the place of the "/wait" instance.
     ASSERT_TRUE(CopyFileA((std::string(system) + "\\hostname.exe").c_str(), program.c_str(), FALSE));
     const std::string batch = outer / BatchFileName;
-    ASSERT_TRUE(WriteBatchFile(batch.c_str(), program.c_str(), folder.c_str(), true));
+    ASSERT_TRUE(WriteBatchFile(batch.c_str(), program.c_str(), folder.c_str(), true, true));
 
     char saved[MAX_PATH] = "";
     GetEnvironmentVariableA("COMSPEC", saved, sizeof saved);

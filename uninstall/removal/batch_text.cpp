@@ -20,7 +20,8 @@ bool DoublePercent(const char* text, char* out, std::size_t size) {
     return true;
 }
 
-int BatchPiece(int index, const BatchPaths& paths, bool ntFamily, char* out, std::size_t size) {
+int BatchPiece(int index, const BatchPaths& paths, bool ntFamily, bool warning, char* out,
+               std::size_t size) {
     bool fits;
     if (index == 0) {
         // The second instance pauses while this one ends and frees its file.
@@ -31,9 +32,11 @@ int BatchPiece(int index, const BatchPaths& paths, bool ntFamily, char* out, std
         fits =
             FormatWhole(out, size, "del \"%s\"\r\nrd \"%s\"\r\nif not exist \"%s\" goto done\r\n",
                         paths.program, paths.folder, paths.program);
-    } else if (index == BatchPieceCount - 1) {
+    } else if (index == BatchPieceCount - 1 && warning) {
         fits = FormatWhole(out, size, ":done\r\nif exist \"%s\" \"%s\" /warning\r\ndel \"%s\"",
                            paths.program, paths.program, paths.batch);
+    } else if (index == BatchPieceCount - 1) {
+        fits = FormatWhole(out, size, ":done\r\ndel \"%s\"", paths.batch);
     } else {
         return -1;
     }

@@ -17,9 +17,11 @@ struct BatchPaths {
 };
 
 // The pieces in their order: the "/wait" start of a second instance, five
-// deletion attempts, the "/warning" start and the self-deletion.
+// deletion attempts, the "/warning" start (left out without warning: a
+// silent uninstall shows nothing) and the self-deletion.
 constexpr int BatchPieceCount = 7;
 
 // Piece index (0 .. BatchPieceCount - 1) into out, without terminator in the
 // count; -1 when it does not fit.
-int BatchPiece(int index, const BatchPaths& paths, bool ntFamily, char* out, std::size_t size);
+int BatchPiece(int index, const BatchPaths& paths, bool ntFamily, bool warning, char* out,
+               std::size_t size);

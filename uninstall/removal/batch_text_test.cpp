@@ -6,11 +6,11 @@
 
 namespace {
 
-std::string Batch(const BatchPaths& paths, bool nt) {
+std::string Batch(const BatchPaths& paths, bool nt, bool warning = true) {
     std::string text;
     for (int i = 0; i < BatchPieceCount; ++i) {
         char piece[1024];
-        int length = BatchPiece(i, paths, nt, piece, sizeof piece);
+        int length = BatchPiece(i, paths, nt, warning, piece, sizeof piece);
         EXPECT_GE(length, 0);
         text.append(piece, static_cast<std::size_t>(length));
     }
@@ -40,12 +40,23 @@ TEST(BatchText, Windows95FamilyStartsItAndWaits) {
     EXPECT_EQ(text.substr(text.rfind("\r\n") + 2), "del \"C:\\WINDOWS\\TEMP\\Uninstall_Zkv.Bat\"");
 }
 
+TEST(BatchText, WithoutWarningOnlyTheLineThatStartsTheNoticeIsLeftOut) {
+    const BatchPaths paths = {"C:\\Zkv\\uninstall.exe", "C:\\Zkv", "C:\\T\\b.bat"};
+    for (bool nt : {true, false}) {
+        std::string interactive = Batch(paths, nt);
+        const std::string line = "if exist \"C:\\Zkv\\uninstall.exe\" \"C:\\Zkv\\uninstall.exe\" /warning\r\n";
+        std::size_t at = interactive.find(line);
+        ASSERT_NE(at, std::string::npos);
+        EXPECT_EQ(Batch(paths, nt, false), interactive.erase(at, line.size()));
+    }
+}
+
 TEST(BatchText, PiecesThatDoNotFitAreRefused) {
     const BatchPaths paths = {"C:\\Zkv\\uninstall.exe", "C:\\Zkv", "C:\\T\\b.bat"};
     char piece[64];
-    EXPECT_EQ(BatchPiece(0, paths, true, piece, sizeof piece), 30);
-    EXPECT_EQ(BatchPiece(1, paths, true, piece, sizeof piece), -1);
-    EXPECT_EQ(BatchPiece(BatchPieceCount, paths, true, piece, sizeof piece), -1);
+    EXPECT_EQ(BatchPiece(0, paths, true, true, piece, sizeof piece), 30);
+    EXPECT_EQ(BatchPiece(1, paths, true, true, piece, sizeof piece), -1);
+    EXPECT_EQ(BatchPiece(BatchPieceCount, paths, true, true, piece, sizeof piece), -1);
 }
 
 TEST(DoublePercent, EveryPercentIsDoubledAndOverlongTextRefused) {

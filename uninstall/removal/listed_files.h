@@ -7,3 +7,18 @@ class File;
 // folder listed before its contents goes in a later pass. Read-only, hidden
 // and system entries are removed too. Returns the number of passes.
 int RemoveListedFiles(File& list, const char* folder);
+
+enum class Leftovers {
+    None,         // every listed entry is gone
+    Scheduled,    // what is left goes when Windows starts again
+    NotScheduled, // something is left for the user to delete
+};
+
+// After RemoveListedFiles: the listed entries that still exist (in use),
+// except the program file and the list file, are deleted at the next start
+// of Windows. On the NT family through the pending-rename list: files in
+// their list order, then folders, deeper ones first, then the program folder
+// (folder without its backslash; never a drive root). On the 95 family
+// through the "[rename]" section of WININIT.INI in the Windows folder, files
+// only, by their short paths; a folder that is left stays for the user.
+Leftovers ScheduleLeftovers(File& list, const char* folder, const char* program, bool ntFamily);

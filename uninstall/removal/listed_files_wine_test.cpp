@@ -1,9 +1,14 @@
 // Removal passes over a real list file in a scratch folder.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "uninstall/common/file.h"
+#include "uninstall/common/windows_version.h"
 #include "uninstall/removal/list_entries.h"
 #include "uninstall/removal/listed_files.h"
+#include "uninstall/removal/pending_renames_wine_test.h"
 #include "uninstall/removal/scratch_folder_wine_test.h"
 
 namespace {
@@ -52,6 +57,155 @@ TEST(ListedFiles, FoldersListedBeforeTheirContentsGoInLaterPasses) {
     EXPECT_TRUE(ScratchFolder::Exists(listPath));
     // Nothing left to remove: one pass.
     EXPECT_EQ(RemoveListedFiles(list, (folder + "\\").c_str()), 1);
+}
+
+// Files held open without delete sharing, as a running program holds its
+// libraries; let go when the holder goes.
+class Held {
+  public:
+    explicit Held(const std::string& path)
+        : handle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                             nullptr)) {
+        EXPECT_NE(handle, INVALID_HANDLE_VALUE) << path;
+    }
+    ~Held() { CloseHandle(handle); }
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+
+  private:
+    HANDLE handle;
+};
+
+std::string ReadWhole(const std::string& path) {
+    std::string text;
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return "<missing>";
+    char buffer[4096];
+    DWORD read;
+    while (ReadFile(h, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        text.append(buffer, read);
+    CloseHandle(h);
+    return text;
+}
+
+// An installation folder with a program, a list file, a file that can go
+// and the files named by held, which are kept open during the removal.
+struct Installation {
+    ScratchFolder outer{"zk-leftovers"};
+    std::string folder = outer / "zkv";
+    std::string program = folder + "\\uninstall.exe";
+
+    explicit Installation(const std::string& list) {
+        CreateDirectoryA(folder.c_str(), nullptr);
+        CreateDirectoryA((folder + "\\sub").c_str(), nullptr);
+        CreateDirectoryA((folder + "\\sub\\deeper").c_str(), nullptr);
+        for (const char* name : {"uninstall.exe", "free.txt", "held long name.txt", "sub\\deeper\\held.dll"})
+            ScratchFolder::Write(folder + "\\" + name, name);
+        ScratchFolder::Write(folder + "\\" + ListFileName, list);
+    }
+    std::string In(const char* name) const { return folder + "\\" + name; }
+
+    Leftovers Remove() {
+        File list;
+        EXPECT_TRUE(list.Open(In(ListFileName).c_str()));
+        RemoveListedFiles(list, (folder + "\\").c_str());
+        return ScheduleLeftovers(list, (folder + "\\").c_str(), program.c_str(), WinNtVersion() != 0);
+    }
+};
+
+const char* const EveryEntry = "sub\r\n"
+                               "sub\\deeper\\\r\n"
+                               "held long name.txt\r\n"
+                               "uninstall.exe\r\n"
+                               "sub\\deeper\\held.dll\r\n"
+                               "free.txt\r\n"
+                               "Uninstall.lst\r\n";
+
+TEST(ScheduleLeftovers, NothingLeftSchedulesNothing) {
+    pending_renames::Clear();
+    Installation installation("free.txt\r\nsub\\deeper\\held.dll\r\nsub\\deeper\r\nsub\r\nuninstall.exe\r\n");
+    {
+        Held running(installation.program); // left to the batch file
+        EXPECT_EQ(installation.Remove(), Leftovers::None);
+    }
+    EXPECT_TRUE(pending_renames::Read().empty());
+}
+
+TEST(ScheduleLeftovers, FilesThenFoldersDeepestFirstThenTheProgramFolder) {
+    pending_renames::Clear();
+    Installation installation(EveryEntry);
+    {
+        Held running(installation.program);
+        Held dll(installation.In("sub\\deeper\\held.dll"));
+        Held text(installation.In("held long name.txt"));
+        EXPECT_EQ(installation.Remove(), Leftovers::Scheduled);
+    }
+    EXPECT_FALSE(ScratchFolder::Exists(installation.In("free.txt")));
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {installation.In("held long name.txt"), ""},
+        {installation.In("sub\\deeper\\held.dll"), ""},
+        {installation.In("sub\\deeper\\"), ""},
+        {installation.In("sub"), ""},
+        {installation.folder, ""}};
+    EXPECT_EQ(pending_renames::Read(), expected);
+    pending_renames::Clear();
+}
+
+// The Windows 95 family, as the program sees it through the version seam.
+class Windows95 : public ::testing::Test {
+  protected:
+    std::string wininit;
+    std::string saved;
+
+    void SetUp() override {
+        OverrideWindowsVersion(VER_PLATFORM_WIN32_WINDOWS, 4, 10);
+        char windows[MAX_PATH];
+        GetWindowsDirectoryA(windows, sizeof windows);
+        wininit = std::string(windows) + "\\WININIT.INI";
+        saved = ReadWhole(wininit);
+        pending_renames::Clear();
+    }
+    void TearDown() override {
+        ClearWindowsVersionOverride();
+        if (saved == "<missing>")
+            DeleteFileA(wininit.c_str());
+        else
+            ScratchFolder::Write(wininit, saved);
+    }
+
+    static std::string Short(const std::string& path) {
+        char buffer[MAX_PATH];
+        DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
+        EXPECT_GT(length, 0u) << path;
+        return std::string(buffer, length);
+    }
+};
+
+TEST_F(Windows95, HeldFilesGoIntoTheRenameSectionByShortPathAndTheRestStays) {
+    ScratchFolder::Write(wininit, "[Setup]\r\nkeep=1\r\n[rename]\r\nNUL=C:\\OLD.TMP\r\n[Other]\r\nalso=2\r\n");
+    Installation installation("held long name.txt\r\nfree.txt\r\nuninstall.exe\r\n");
+    std::string shortPath = Short(installation.In("held long name.txt"));
+    EXPECT_EQ(shortPath.find(' '), std::string::npos) << shortPath;
+    {
+        Held text(installation.In("held long name.txt"));
+        EXPECT_EQ(installation.Remove(), Leftovers::Scheduled);
+    }
+    EXPECT_EQ(ReadWhole(wininit), "[Setup]\r\nkeep=1\r\n[rename]\r\nNUL=" + shortPath +
+                                      "\r\nNUL=C:\\OLD.TMP\r\n[Other]\r\nalso=2\r\n");
+    EXPECT_TRUE(pending_renames::Read().empty());
+}
+
+TEST_F(Windows95, AFolderThatIsLeftIsLeftToTheUser) {
+    DeleteFileA(wininit.c_str());
+    Installation installation(EveryEntry);
+    std::string dll = Short(installation.In("sub\\deeper\\held.dll"));
+    {
+        Held held(installation.In("sub\\deeper\\held.dll"));
+        EXPECT_EQ(installation.Remove(), Leftovers::NotScheduled);
+    }
+    EXPECT_EQ(ReadWhole(wininit), "[rename]\r\nNUL=" + dll + "\r\n");
+    EXPECT_FALSE(ScratchFolder::Exists(installation.In("held long name.txt")));
 }
 
 } // namespace

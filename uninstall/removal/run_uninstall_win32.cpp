@@ -2,6 +2,8 @@
 // program file and its folder through a batch file run after this process.
 #include <windows.h>
 
+#include <cstring>
+
 #include "uninstall/common/file.h"
 #include "uninstall/common/paths.h"
 #include "uninstall/common/program_path.h"
@@ -22,22 +24,36 @@ constexpr int MessageSize = 512;
 constexpr const char* HelpIndexFiles[] = {"zelkova.gid", "zelkova.fts"};
 } // namespace
 
+// "Uninstall completed", a line break and the string detail with path.
+static void ShowRemovalNotice(int detail, const char* path) {
+    char text[MessageSize];
+    CopyCut(text, sizeof text, ResString(5105));
+    std::size_t length = std::strlen(text);
+    if (length + 2 < sizeof text) {
+        text[length++] = '\n';
+        FormatResString(detail, path, text + length, sizeof text - length);
+    }
+    MessageBoxA(nullptr, text, ResString(5104), MB_ICONINFORMATION | MB_SETFOREGROUND);
+}
+
+void ShowManualRemovalNotice(const char* path) { ShowRemovalNotice(5106, path); }
+
 static void ShowListFileError() {
     char text[MessageSize];
     FormatResString(5108, ListFileName, text, sizeof text);
     MessageBoxA(nullptr, text, ResString(5104), MB_ICONERROR | MB_SETFOREGROUND);
 }
 
-// Registry, language library, help index and listed files. The list file is
-// deleted only once everything it names is gone, so an uninstall that is
-// stopped part-way can be run again. false when the list cannot be opened.
-static bool RemoveInstallation(const char* folder) {
+// Registry, language library, help index and listed files; what is still
+// in use is scheduled for deletion at the next start of Windows. The list
+// file is deleted only once everything it names is gone or scheduled, so an
+// uninstall that is stopped part-way can be run again. false when the list
+// cannot be opened.
+static bool RemoveInstallation(const char* folder, const char* program, Leftovers* left) {
     {
         File list;
-        if (!list.Open(ListFileName)) {
-            ShowListFileError();
+        if (!list.Open(ListFileName))
             return false;
-        }
         CleanRegistry();
         LanguagePack.Unload(); // the language library can now be deleted
         for (const char* name : HelpIndexFiles) {
@@ -45,42 +61,69 @@ static bool RemoveInstallation(const char* folder) {
             DeleteFileA(name);
         }
         RemoveListedFiles(list, folder);
+        *left = ScheduleLeftovers(list, folder, program, WinNtVersion() != 0);
     }
     DeleteFileA(ListFileName);
     return true;
 }
 
-void RunUninstall() {
-    char program[PathSize];
-    if (!GetProgramPath(program, sizeof program))
-        return;
-    char folder[PathSize];
-    if (!ProgramFolder(program, folder, sizeof folder - 1))
-        return;
-    SetCurrentDirectoryA(folder);
-    AppendBackslash(folder); // room kept above
-
-    if (MessageBoxA(nullptr, ResString(5107), ResString(5104),
-                    MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) != IDYES)
-        return;
-    if (!RemoveInstallation(folder))
-        return;
-
-    char batch[PathSize];
-    DWORD tempLength = GetTempPathA(sizeof batch, batch);
-    if (tempLength == 0 || tempLength >= sizeof batch ||
-        !CopyWhole(batch + tempLength, sizeof batch - tempLength, BatchFileName))
-        return;
+// Writes the batch file that removes the program file and its folder once
+// this process has ended, into batch. false when it cannot be written.
+static bool WriteBatch(const char* program, bool silent, char* batch, DWORD size) {
+    DWORD tempLength = GetTempPathA(size, batch);
+    if (tempLength == 0 || tempLength >= size ||
+        !CopyWhole(batch + tempLength, size - tempLength, BatchFileName))
+        return false;
     char current[PathSize];
     DWORD currentLength = GetCurrentDirectoryA(sizeof current, current);
-    if (currentLength == 0 || currentLength >= sizeof current)
-        return;
-    bool ntFamily = WinNtVersion() != 0;
-    if (!WriteBatchFile(batch, program, current, ntFamily))
-        return;
+    return currentLength > 0 && currentLength < sizeof current &&
+           WriteBatchFile(batch, program, current, WinNtVersion() != 0, !silent);
+}
+
+int RunUninstall(bool silent) {
+    // An interactive uninstall has told the user everything: it ends with 0.
+    auto result = [silent](UninstallResult code) { return silent ? static_cast<int>(code) : 0; };
+    char program[PathSize];
+    char folder[PathSize];
+    if (!GetProgramPath(program, sizeof program) ||
+        !ProgramFolder(program, folder, sizeof folder - 1))
+        return result(UninstallNoListFile);
+    // Every relative name below (the list file, the help index) must mean
+    // the program folder, never the folder the process was started in.
+    bool inFolder = SetCurrentDirectoryA(folder) != 0;
+    char shownFolder[PathSize];
+    CopyWhole(shownFolder, sizeof shownFolder, folder); // the same size: it fits
+    AppendBackslash(folder); // room kept above
+
+    if (!silent && MessageBoxA(nullptr, ResString(5107), ResString(5104),
+                               MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) != IDYES)
+        return 0; // declined: nothing changed
+    Leftovers left = Leftovers::None;
+    if (!inFolder || !RemoveInstallation(folder, program, &left)) {
+        if (!silent)
+            ShowListFileError();
+        return result(UninstallNoListFile);
+    }
+    char batch[PathSize];
+    if (!WriteBatch(program, silent, batch, sizeof batch)) {
+        // The program file and its folder stay: the user must remove them.
+        if (!silent)
+            ShowManualRemovalNotice(shownFolder);
+        return result(UninstallNoFinalStep);
+    }
+    // Told before the batch run starts, which must find this process gone.
+    if (left != Leftovers::None && !silent)
+        ShowRemovalNotice(left == Leftovers::Scheduled ? 5113 : 5106, shownFolder);
     // The batch run starts in the parent folder, so that the program folder
     // is nobody's current directory when it is removed.
     SetCurrentDirectoryA("..");
-    StartBatch(batch, ntFamily);
-    ExitProcess(0);
+    if (!StartBatch(batch, WinNtVersion() != 0)) {
+        DeleteFileA(batch);
+        if (!silent && left != Leftovers::NotScheduled) // not told to delete the folder yet
+            ShowManualRemovalNotice(shownFolder);
+        return result(UninstallNoFinalStep);
+    }
+    ExitProcess(static_cast<UINT>(result(left == Leftovers::None        ? UninstallStarted
+                                         : left == Leftovers::Scheduled ? UninstallRestartNeeded
+                                                                        : UninstallLeftInUse)));
 }

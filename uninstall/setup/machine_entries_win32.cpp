@@ -4,12 +4,22 @@
 //       (default)        <program folder>\Zelkova.exe
 //       Path             <current directory>
 //   HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelkova archiver
-//       DisplayName      string 5101
-//       UninstallString  <this program>, quoted when its path holds a blank
+//       DisplayName           string 5101
+//       UninstallString       <this program>, quoted when its path holds a blank
+//       QuietUninstallString  "<this program>" /uninstall /s
+//       DisplayIcon           "<program folder>\Zelkova.exe",0
+//       InstallLocation       <current directory>
+//       NoModify, NoRepair    DWORD 1: setup has nothing to change or mend
+//       EstimatedSize         DWORD, KB of the listed files that exist and of
+//                             this program
 #include <windows.h>
+#include <cstring>
+#include "uninstall/common/file.h"
 #include "uninstall/common/program_path.h"
+#include "uninstall/common/text.h"
 #include "uninstall/localisation/res_string.h"
 #include "uninstall/registry/registry.h"
+#include "uninstall/removal/list_entries.h"
 #include "uninstall/setup/installation_folder.h"
 #include "uninstall/setup/quoted_path.h"
 #include "uninstall/setup/setup_choices.h"
@@ -18,6 +28,42 @@ namespace {
 const char AppPathKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Zelkova.exe";
 const char UninstallKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
+
+// Bytes of the file at path; 0 for a folder or nothing.
+ULONGLONG FileBytes(const char* path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return 0;
+    return (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// KB, rounded up, of this program and of the files in the list file that
+// exist (the program counted once).
+DWORD InstalledKilobytes(const char* program) {
+    ULONGLONG bytes = FileBytes(program);
+    char folder[PathSize], listPath[PathSize];
+    File list;
+    if (ProgramFilePath("", folder) && ProgramFilePath(ListFileName, listPath) &&
+        list.Open(listPath)) {
+        ListReader reader(list);
+        while (const char* entry = reader.Next()) {
+            char path[PathSize];
+            if (JoinListEntry(path, sizeof path, folder, entry) && lstrcmpiA(path, program) != 0)
+                bytes += FileBytes(path);
+        }
+    }
+    ULONGLONG kilobytes = (bytes + 1023) / 1024;
+    return kilobytes > MAXDWORD ? MAXDWORD : static_cast<DWORD>(kilobytes);
+}
+
+// The path in double quotes, then tail; false when it does not fit.
+bool QuotedWith(char* dst, std::size_t size, const char* path, const char* tail) {
+    if (!QuotePath(dst, size, path, true))
+        return false;
+    std::size_t length = std::strlen(dst);
+    return CopyWhole(dst + length, size - length, tail);
+}
 } // namespace
 
 void RegisterAppPath() {
@@ -29,9 +75,20 @@ void RegisterAppPath() {
 void RegisterUninstallEntry() {
     SetRegString(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName", ResString(5101));
     char program[PathSize];
-    char command[PathSize + 2];
-    if (GetProgramPath(program, sizeof program) &&
-        QuotePath(command, sizeof command, program, false)) {
+    char command[PathSize + 32];
+    if (!GetProgramPath(program, sizeof program))
+        program[0] = '\0';
+    if (program[0] && QuotePath(command, sizeof command, program, false))
         SetRegString(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", command);
-    }
+    if (program[0] && QuotedWith(command, sizeof command, program, " /uninstall /s"))
+        SetRegString(HKEY_LOCAL_MACHINE, UninstallKey, "QuietUninstallString", command);
+    char path[PathSize];
+    if (ProgramFilePath("Zelkova.exe", path) && QuotedWith(command, sizeof command, path, ",0"))
+        SetRegString(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayIcon", command);
+    if (GetInstallationFolder(path, sizeof path))
+        SetRegString(HKEY_LOCAL_MACHINE, UninstallKey, "InstallLocation", path);
+    SetRegDword(HKEY_LOCAL_MACHINE, UninstallKey, "NoModify", 1);
+    SetRegDword(HKEY_LOCAL_MACHINE, UninstallKey, "NoRepair", 1);
+    if (program[0])
+        SetRegDword(HKEY_LOCAL_MACHINE, UninstallKey, "EstimatedSize", InstalledKilobytes(program));
 }

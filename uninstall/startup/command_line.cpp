@@ -14,6 +14,7 @@ const Keyword Keywords[] = {
     {"/wait", Mode::Wait},
     {"/warning", Mode::Warning},
     {"/clean", Mode::Clean},
+    {"/uninstall", Mode::Uninstall},
 };
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }

@@ -2,7 +2,7 @@
 // The command line of the setup and uninstall program.
 
 enum class Mode {
-    Uninstall, // no switch at all
+    Uninstall, // no switch at all, or "/uninstall" (silent with a final "/s")
     Setup,     // "/setup", silent with a final "/s"
     Wait,      // "/wait": a pause while an exiting instance ends
     Warning,   // "/warning": the manual-removal notice

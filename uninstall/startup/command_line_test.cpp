@@ -14,6 +14,14 @@ const char* Name(Mode mode) {
     return names[static_cast<int>(mode)];
 }
 
+template <std::size_t N> void ExpectModes(const Case (&cases)[N]) {
+    for (const Case& c : cases) {
+        CommandLine parsed = ParseCommandLine(c.tail);
+        EXPECT_STREQ(Name(c.mode), Name(parsed.mode)) << '"' << c.tail << '"';
+        EXPECT_EQ(c.silent, parsed.silent) << '"' << c.tail << '"';
+    }
+}
+
 TEST(ParseCommandLine, ModesAndSilence) {
     const Case cases[] = {
         {"", Mode::Uninstall, false},
@@ -46,11 +54,24 @@ TEST(ParseCommandLine, ModesAndSilence) {
         {"/wait /clean /s", Mode::Wait, true}, // from the first '/': "/wait /clean /s"
         {"C:\\\xd5\xe2/s", Mode::None, true},  // bytes are searched, not characters
     };
-    for (const Case& c : cases) {
-        CommandLine parsed = ParseCommandLine(c.tail);
-        EXPECT_STREQ(Name(c.mode), Name(parsed.mode)) << '"' << c.tail << '"';
-        EXPECT_EQ(c.silent, parsed.silent) << '"' << c.tail << '"';
-    }
+    ExpectModes(cases);
+}
+
+TEST(ParseCommandLine, UninstallAsASwitchAndSilently) {
+    const Case cases[] = {
+        {"/uninstall", Mode::Uninstall, false},
+        {"/uninstall /s", Mode::Uninstall, true},
+        {"/UNINSTALL /S", Mode::Uninstall, true},
+        {"/uninstallnow", Mode::Uninstall, false}, // a prefix match, like every keyword
+        {"/uninstal /s", Mode::None, true},        // shorter than the keyword
+        {"/u", Mode::None, false},
+        {"/uninstall /s ", Mode::None, false}, // "/s " is the last switch and matches nothing
+        {"/s /uninstall", Mode::Uninstall, false},
+        {"/uninstall /setup", Mode::Setup, false}, // the last switch decides
+        {"/setup /uninstall", Mode::Uninstall, false},
+        {"/uninstall /warning /s", Mode::Uninstall, true},
+    };
+    ExpectModes(cases);
 }
 
 TEST(CommandLineTail, SkipsTheProgramNameAndTheBlanksAfterIt) {

@@ -1,5 +1,6 @@
 // Entry point: prepares what every mode needs, runs one mode, tears down.
-// Every path that returns ends with exit code 0.
+// Every path that returns ends with exit code 0, but for a silent uninstall
+// that stopped, which reports why in its exit code.
 #include <windows.h>
 #include <ole2.h>
 #include "uninstall/localisation/ext_resource.h"
@@ -17,11 +18,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                            DEFAULT_PITCH | FF_DONTCARE, "\xcb\xce\xcc\xe5"); // 宋体 in code page 936
 
-    RunMode(ParseCommandLine(CommandLineTail(GetCommandLineA())));
+    int exitCode = RunMode(ParseCommandLine(CommandLineTail(GetCommandLineA())));
 
     if (richEdit)
         FreeLibrary(richEdit);
     OleUninitialize();
     DeleteObject(BoldFont);
-    return 0;
+    return exitCode;
 }

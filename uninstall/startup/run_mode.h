@@ -2,5 +2,6 @@
 #include "uninstall/startup/command_line.h"
 
 // Sets SilentMode and runs the mode: setup with its completion dialog, the
-// uninstall procedure, the pause, the notice, or nothing.
-void RunMode(const CommandLine& commandLine);
+// uninstall procedure, the pause, the notice, or nothing. The exit code: 0,
+// or the result of a silent uninstall that stopped.
+int RunMode(const CommandLine& commandLine);
