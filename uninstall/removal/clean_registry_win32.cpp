@@ -4,16 +4,10 @@
 #include "uninstall/common/compare.h"
 #include "uninstall/registry/registry.h"
 #include "uninstall/removal/clean_registry.h"
+#include "uninstall/setup/machine_entries.h"
 #include "uninstall/setup/prog_ids.h"
 #include "uninstall/setup/setup_choices.h"
 #include "uninstall/setup/shell_integration.h"
-
-namespace {
-constexpr const char* UninstallEntryKey =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
-constexpr const char* AppPathKey =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Zelkova.exe";
-} // namespace
 
 // ".rev" is Zelkova's own extension; once another program has taken it over
 // (its default value names something else) it belongs to that program.

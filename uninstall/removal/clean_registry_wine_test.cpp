@@ -8,6 +8,7 @@
 #include "uninstall/removal/registry_snapshot_wine_test.h"
 #include "uninstall/common/program_path.h"
 #include "uninstall/setup/setup_choices.h"
+#include "uninstall/setup/machine_entries.h"
 
 namespace {
 

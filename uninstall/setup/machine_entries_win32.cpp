@@ -21,14 +21,10 @@
 #include "uninstall/registry/registry.h"
 #include "uninstall/removal/list_entries.h"
 #include "uninstall/setup/installation_folder.h"
+#include "uninstall/setup/machine_entries.h"
 #include "uninstall/setup/quoted_path.h"
-#include "uninstall/setup/setup_choices.h"
 
 namespace {
-const char AppPathKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Zelkova.exe";
-const char UninstallKey[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
-
 // Bytes of the file at path; 0 for a folder or nothing.
 ULONGLONG FileBytes(const char* path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -73,22 +69,22 @@ void RegisterAppPath() {
 }
 
 void RegisterUninstallEntry() {
-    SetRegString(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName", ResString(5101));
+    SetRegString(HKEY_LOCAL_MACHINE, UninstallEntryKey, "DisplayName", ResString(5101));
     char program[PathSize];
     char command[PathSize + 32];
     if (!GetProgramPath(program, sizeof program))
         program[0] = '\0';
     if (program[0] && QuotePath(command, sizeof command, program, false))
-        SetRegString(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", command);
+        SetRegString(HKEY_LOCAL_MACHINE, UninstallEntryKey, "UninstallString", command);
     if (program[0] && QuotedWith(command, sizeof command, program, " /uninstall /s"))
-        SetRegString(HKEY_LOCAL_MACHINE, UninstallKey, "QuietUninstallString", command);
+        SetRegString(HKEY_LOCAL_MACHINE, UninstallEntryKey, "QuietUninstallString", command);
     char path[PathSize];
     if (ProgramFilePath("Zelkova.exe", path) && QuotedWith(command, sizeof command, path, ",0"))
-        SetRegString(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayIcon", command);
+        SetRegString(HKEY_LOCAL_MACHINE, UninstallEntryKey, "DisplayIcon", command);
     if (GetInstallationFolder(path, sizeof path))
-        SetRegString(HKEY_LOCAL_MACHINE, UninstallKey, "InstallLocation", path);
-    SetRegDword(HKEY_LOCAL_MACHINE, UninstallKey, "NoModify", 1);
-    SetRegDword(HKEY_LOCAL_MACHINE, UninstallKey, "NoRepair", 1);
+        SetRegString(HKEY_LOCAL_MACHINE, UninstallEntryKey, "InstallLocation", path);
+    SetRegDword(HKEY_LOCAL_MACHINE, UninstallEntryKey, "NoModify", 1);
+    SetRegDword(HKEY_LOCAL_MACHINE, UninstallEntryKey, "NoRepair", 1);
     if (program[0])
-        SetRegDword(HKEY_LOCAL_MACHINE, UninstallKey, "EstimatedSize", InstalledKilobytes(program));
+        SetRegDword(HKEY_LOCAL_MACHINE, UninstallEntryKey, "EstimatedSize", InstalledKilobytes(program));
 }

@@ -19,7 +19,5 @@ void SaveSetupChoices(const SetupChoices& choices);
 // Applies the record in its fixed order; groupFolder (1,024 bytes, may be
 // null) receives the per-user program group folder when one is created.
 void ApplySetupChoices(const SetupChoices& choices, char* groupFolder);
-void RegisterAppPath();
-void RegisterUninstallEntry();
 // Whether HKCR\<extension> names "Zelkova" or "Zelkova.ZIP".
 bool IsOwnAssociation(const char* extension);

@@ -1,9 +1,9 @@
-#include "uninstall/setup/prog_ids.h"
 #include "uninstall/setup/setup_choices.h"
 #include <windows.h>
-#include "uninstall/common/compare.h"
 #include "uninstall/registry/registry.h"
 #include "uninstall/setup/archive_types.h"
+#include "uninstall/setup/machine_entries.h"
+#include "uninstall/setup/prog_ids.h"
 #include "uninstall/setup/setup_options.h"
 #include "uninstall/setup/shell_integration.h"
 

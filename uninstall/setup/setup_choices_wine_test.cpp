@@ -3,6 +3,7 @@
 #include <windows.h>
 #include "uninstall/setup/setup_choices.h"
 #include "uninstall/setup/wine_test_support.h"
+#include "uninstall/setup/machine_entries.h"
 
 using namespace setup_test;
 

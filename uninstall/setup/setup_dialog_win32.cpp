@@ -6,6 +6,7 @@
 #include "uninstall/localisation/dialog_hook.h"
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/registry/registry.h"
+#include "uninstall/setup/machine_entries.h"
 #include "uninstall/setup/setup_choices.h"
 #include "uninstall/setup/setup_dialogs.h"
 #include "uninstall/setup/setup_options.h"
