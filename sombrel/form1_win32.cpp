@@ -19,8 +19,14 @@ FormMenus Form1Menus;
 namespace {
 char title[64];
 
+// The second of the day that Label1 shows, and the one the targets were last
+// checked against.
+int shownSecond = kNoSecond;
+int checkedSecond = kNoSecond;
+
 void ShowClock() {
     const DateTime now = CurrentDateTime();
+    shownSecond = (now.hour * 60 + now.minute) * 60 + now.second;
     char text[kClockTextSize];
     FormatClockText(now.hour, now.minute, now.second, text);
     ControlSetText(&Label1, text);
@@ -54,19 +60,24 @@ void Form_Resize(Form* form) {
 
 void Timer1_Timer(Form*) { ShowClock(); }
 
-// Starts what the new clock text reaches: the alarm program first, then the
-// power-off command, and only then reports starts that failed, so that a
-// missing alarm program cannot hold up the shutdown of the same second.
+// Starts what the clock reached since the last check, seconds that a late tick
+// skipped included, in time order; only then reports starts that failed, so
+// that a missing alarm program cannot hold up a shutdown. The check is marked
+// done first: a tick during a report's message box goes on from this second.
 void Label1_Change(Control*) {
-    char clock[kClockTextSize + 1], alarm[64], shutdown[64];
-    ControlGetText(&Label1, clock, sizeof clock);
+    char alarm[64], shutdown[64];
     ControlGetText(&Text1, alarm, sizeof alarm);
     ControlGetText(&Text2, shutdown, sizeof shutdown);
-    const TargetsReached reached = CheckTargets(clock, alarm, shutdown);
-    const bool alarmStarted = !reached.alarm || StartProgram(kAlarmCommand);
-    const bool shutdownStarted = !reached.shutdown || StartProgram(kShutdownCommand);
-    if (!alarmStarted) ReportStartFailure(kAlarmCommand);
-    if (!shutdownStarted) ReportStartFailure(kShutdownCommand);
+    const TargetStarts starts = TargetsReachedSince(checkedSecond, shownSecond, alarm, shutdown);
+    checkedSecond = shownSecond;
+    const ProgramCommand* failed[2];
+    int failures = 0;
+    for (int i = 0; i < starts.count; ++i) {
+        const ProgramCommand& command =
+            starts.order[i] == Target::Alarm ? kAlarmCommand : kShutdownCommand;
+        if (!StartProgram(command)) failed[failures++] = &command;
+    }
+    for (int i = 0; i < failures; ++i) ReportStartFailure(*failed[i]);
 }
 
 void AddControls() {

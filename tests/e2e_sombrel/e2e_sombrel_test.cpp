@@ -85,13 +85,13 @@ TEST_F(SombrelTest, ShutdownTimeStartsTheConsoleToolWithIoff) {
 
 TEST_F(SombrelTest, CancellingOrClearingEmptiesTheTarget) {
     HWND alarm = ControlAt(sombrel.window, 1), shutdown = ControlAt(sombrel.window, 2);
-    AnswerInputBox(sombrel, ID_启用闹钟, "23:59:60");
-    AnswerInputBox(sombrel, ID_启用sombrel, "7:05:00");
-    EXPECT_EQ("23:59:60", ui::Text(alarm)); // taken as it stands
-    EXPECT_EQ("7:05:00", ui::Text(shutdown));
+    AnswerInputBox(sombrel, ID_启用闹钟, "23:59:59");
+    AnswerInputBox(sombrel, ID_启用sombrel, "07:05:00");
+    EXPECT_EQ("23:59:59", ui::Text(alarm));
+    EXPECT_EQ("07:05:00", ui::Text(shutdown));
     AnswerInputBox(sombrel, ID_启用闹钟, nullptr);
     EXPECT_EQ("", ui::Text(alarm));
-    EXPECT_EQ("7:05:00", ui::Text(shutdown));
+    EXPECT_EQ("07:05:00", ui::Text(shutdown));
     ui::Command(sombrel.window, ID_取消sombrel);
     EXPECT_EQ("", ui::Text(shutdown));
     AnswerInputBox(sombrel, ID_启用sombrel, "22:30:00");
@@ -100,6 +100,72 @@ TEST_F(SombrelTest, CancellingOrClearingEmptiesTheTarget) {
     AnswerInputBox(sombrel, ID_启用闹钟, "12:00:00");
     ui::Command(sombrel.window, ID_取消闹钟);
     EXPECT_EQ("", ui::Text(alarm));
+}
+
+TEST_F(SombrelTest, TimesAreTakenInTheClocksFormAndOtherTextsAreOfferedAgain) {
+    HWND alarm = ControlAt(sombrel.window, 1), shutdown = ControlAt(sombrel.window, 2);
+    AnswerInputBox(sombrel, ID_启用闹钟, "22:30");
+    EXPECT_EQ("22:30:00", ui::Text(alarm));
+    // Full-width, as a Chinese input method types, with an ideographic space.
+    AnswerInputBox(sombrel, ID_启用sombrel, ui::Ansi("７：０５：０９　").c_str());
+    EXPECT_EQ("07:05:09", ui::Text(shutdown));
+
+    AnswerInputBox(sombrel, ID_启用闹钟, "abc");
+    HWND message =
+        ui::WaitForWindow(ui::Ansi("sombrel系统").c_str(), ui::kDialogClass, sombrel.process.id);
+    ASSERT_NE(nullptr, message);
+    EXPECT_EQ(ui::Ansi("这不是有效的时间。请按 hh:mm:ss 或 hh:mm 的格式输入，例如 07:05:00 或 22:30。"),
+              ui::MessageBoxText(message));
+    EXPECT_EQ("22:30:00", ui::Text(alarm)); // kept while the answer is refused
+    ui::AnswerMessageBox(message, IDOK);
+    HWND box = ui::WaitForWindow(ui::Ansi("设定闹钟").c_str(), ui::kDialogClass, sombrel.process.id);
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ("abc", ui::Text(ui::FindControl(box, 101))); // offered for correcting
+    ui::TypeText(ui::FindControl(box, 101), "6:45");
+    ui::Click(ui::FindControl(box, IDOK), ui::Delivery::Post);
+    EXPECT_TRUE(ui::WaitUntil([&] { return ui::Text(alarm) == "06:45:00"; }, ui::kFindTimeoutMs));
+
+    AnswerInputBox(sombrel, ID_启用闹钟, "24:00");
+    message =
+        ui::WaitForWindow(ui::Ansi("sombrel系统").c_str(), ui::kDialogClass, sombrel.process.id);
+    ASSERT_NE(nullptr, message);
+    ui::AnswerMessageBox(message, IDOK);
+    box = ui::WaitForWindow(ui::Ansi("设定闹钟").c_str(), ui::kDialogClass, sombrel.process.id);
+    ASSERT_NE(nullptr, box);
+    ui::Click(ui::FindControl(box, IDCANCEL), ui::Delivery::Post);
+    EXPECT_TRUE(ui::WaitUntil([&] { return ui::Text(alarm).empty(); }, ui::kFindTimeoutMs));
+    EXPECT_EQ("07:05:09", ui::Text(shutdown));
+}
+
+// The program is held (its thread suspended) from before a target second to
+// after it, as a busy machine or a long message would hold it: the clock never
+// shows that second, and the alarm still starts, once.
+TEST_F(SombrelTest, ASecondTheClockNeverShowsStillStartsTheAlarmOnce) {
+    const DWORD threadId = GetWindowThreadProcessId(sombrel.window, nullptr);
+    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME | THREAD_GET_CONTEXT, FALSE, threadId);
+    ASSERT_NE(nullptr, thread);
+    const ULONGLONG target = (LocalNow() / kSecond + 3) * kSecond;
+    ASSERT_TRUE(ui::TypeText(ControlAt(sombrel.window, 1), ClockTextOf(target).c_str()));
+
+    ui::WaitUntil([&] { return LocalNow() >= target - kSecond / 2; }, 5000);
+    SuspendThread(thread);
+    CONTEXT context = {};
+    context.ContextFlags = CONTEXT_CONTROL;
+    GetThreadContext(thread, &context); // returns once the thread has stopped
+    const bool heldBeforeTheTarget = LocalNow() < target;
+    ui::WaitUntil([&] { return LocalNow() >= target + kSecond * 3 / 2; }, 5000);
+    ResumeThread(thread);
+    CloseHandle(thread);
+    ASSERT_TRUE(heldBeforeTheTarget);
+
+    EXPECT_TRUE(ui::WaitUntil([] { return LogLines(kAlarmLog).size() == 1; }, 8000));
+    // Ticks after the one that caught up start nothing again.
+    const int later = SecondOfDay(ClockTextOf(target + 4 * kSecond));
+    HWND clock = ControlAt(sombrel.window, 3);
+    EXPECT_TRUE(ui::WaitUntil(
+        [&] { return (SecondOfDay(ui::Text(clock)) - later + 86400) % 86400 < 60; }, 8000));
+    EXPECT_EQ(1, ProcessesStartedBy(sombrel.process.id, "Tavlin.exe"));
+    EXPECT_EQ(1u, LogLines(kAlarmLog).size());
 }
 
 TEST_F(SombrelTest, CalendarCommandStartsTheCalendar) {
