@@ -80,6 +80,24 @@ void Label1_Change(Control*) {
     for (int i = 0; i < failures; ++i) ReportStartFailure(*failed[i]);
 }
 
+// The picture is the background, yet first in tab order and so above the
+// other controls: its region leaves their places out, so they show.
+void LeaveControlsOutOfPicture() {
+    RECT picture;
+    GetClientRect(Picture1.hwnd, &picture);
+    HRGN region = CreateRectRgnIndirect(&picture);
+    const Control* const others[] = {&Text1, &Text2, &Label1};
+    for (const Control* control : others) {
+        RECT place;
+        GetWindowRect(control->hwnd, &place);
+        MapWindowPoints(nullptr, Picture1.hwnd, reinterpret_cast<POINT*>(&place), 2);
+        HRGN hole = CreateRectRgnIndirect(&place);
+        CombineRgn(region, region, hole, RGN_DIFF);
+        DeleteObject(hole);
+    }
+    SetWindowRgn(Picture1.hwnd, region, FALSE); // the window owns the region from here
+}
+
 void AddControls() {
     Picture1.kind = kPicture;
     Picture1.left = 0, Picture1.top = 0, Picture1.width = 7575, Picture1.height = 6135;
@@ -94,8 +112,7 @@ void AddControls() {
     Label1.change = Label1_Change;
     Control* const inTabOrder[] = {&Picture1, &Text1, &Text2, &Label1};
     for (Control* control : inTabOrder) FormAddControl(&Form1, control);
-    // The picture is the background: below the others, which it does not paint over.
-    SetWindowPos(Picture1.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    LeaveControlsOutOfPicture();
     Timer1.interval = 1000;
     Timer1.tick = Timer1_Timer;
     FormAddTimer(&Form1, &Timer1);

@@ -168,6 +168,25 @@ TEST_F(SombrelTest, ASecondTheClockNeverShowsStillStartsTheAlarmOnce) {
     EXPECT_EQ(1u, LogLines(kAlarmLog).size());
 }
 
+TEST_F(SombrelTest, OpensWithTheFocusOnThePictureAndTabGoesOnToTheTwoFields) {
+    const DWORD threadId = GetWindowThreadProcessId(sombrel.window, nullptr);
+    auto focus = [&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
+    };
+    HWND picture = ControlAt(sombrel.window, 0);
+    EXPECT_TRUE(ui::WaitUntil([&] { return focus() == picture; }, 5000));
+    // A key pressed at once is no alarm time.
+    ui::PressKey(focus(), '7');
+    for (int next : {1, 2, 0}) {
+        ui::PressKey(focus(), VK_TAB);
+        EXPECT_TRUE(ui::WaitUntil([&] { return focus() == ControlAt(sombrel.window, next); }, 5000))
+            << "Tab to tab index " << next;
+    }
+    EXPECT_EQ("", ui::Text(ControlAt(sombrel.window, 1)));
+}
+
 TEST_F(SombrelTest, CalendarCommandStartsTheCalendar) {
     ui::Command(sombrel.window, ID_calendar);
     EXPECT_TRUE(ui::WaitUntil([] { return LogLines(kCalendarLog).size() == 1; }, 5000));
