@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tlhelp32.h>
-
 #include <cstdio>
 
 void StageStandIns() {
@@ -66,18 +64,6 @@ int SecondOfDay(const std::string& clockText) {
 
 std::string ClockTextIn(int seconds) {
     return ClockTextOf(LocalNow() + static_cast<ULONGLONG>(seconds) * kSecond);
-}
-
-int ProcessesStartedBy(DWORD parent, const char* exeName) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return -1;
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    int count = 0;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-        if (entry.th32ParentProcessID == parent && lstrcmpiA(entry.szExeFile, exeName) == 0) ++count;
-    CloseHandle(snapshot);
-    return count;
 }
 
 Sombrel StartSombrel() {

@@ -29,9 +29,6 @@ int SecondOfDay(const std::string& clockText);
 // The clock text `seconds` from now.
 std::string ClockTextIn(int seconds);
 
-// How many running processes of the program file exeName the parent started.
-int ProcessesStartedBy(DWORD parent, const char* exeName);
-
 struct Sombrel {
     ui::Process process{};
     HWND window = nullptr;
