@@ -11,7 +11,7 @@ enum ControlKind {
     kTextField, // single-line edit; change handler
     kDropDown,  // drop-down list, choose only; change handler (selection change)
     kButton,    // push button; click handler; default (Enter) or cancel (Esc)
-    kPicture,   // shows a bitmap
+    kPicture,   // shows a bitmap; a tab stop
     kShape,     // rectangle outline drawn on the form, transparent inside
 };
 

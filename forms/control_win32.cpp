@@ -9,10 +9,13 @@ Control* ControlOf(HWND hwnd) {
     return hwnd ? reinterpret_cast<Control*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)) : nullptr;
 }
 
-// The picture box: a plain child window that draws its bitmap.
+// The picture box: a plain child window that draws its bitmap. It is a tab
+// stop; while it has the focus, arrow keys and characters stay with it, as
+// with a picture box, instead of moving the focus on.
 const char kPictureClass[] = "ZkPicture";
 
 LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETDLGCODE) return DLGC_WANTARROWS | DLGC_WANTCHARS;
     Control* picture = ControlOf(hwnd);
     if (message == WM_PAINT && picture) {
         PAINTSTRUCT paint;
@@ -67,7 +70,7 @@ const char* ClassAndStyle(const Control* control, DWORD* style) {
         *style = WS_TABSTOP | (control->isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         return "BUTTON";
     case kPicture:
-        *style = 0;
+        *style = WS_TABSTOP;
         return kPictureClass;
     case kShape:
         break;

@@ -68,13 +68,16 @@ struct Form {
     Control* defaultButton = nullptr; // clicked by Enter
     Control* cancelButton = nullptr;  // clicked by Esc
     bool unloaded = false;
+    HWND lastFocus = nullptr; // the control that had the focus when the window was deactivated
 };
 
 // Creates the hidden window with the caption, icon, font and client size.
 bool FormCreate(Form* form, HINSTANCE instance);
 // Runs the load handler, shows the window in its start state, gives the focus
 // to the first control in tab order and runs the message loop (Tab, access
-// keys, Enter and Esc work as in a dialog). Returns when the window is gone.
+// keys, Enter and Esc work as in a dialog; as in a dialog, the control that
+// had the focus gets it back when the window is activated again). Returns
+// when the window is gone.
 int FormRun(Form* form);
 // Runs the unload handler and destroys the window; the message loop of
 // FormRun then ends. Closing the window from its frame does the same.

@@ -30,6 +30,15 @@ void MoveFocus(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     if (target) SetFocus(target);
 }
 
+// The control that had the focus when the window was deactivated, else the
+// first in tab order; null when there is none.
+HWND ControlToFocus(Form* form) {
+    HWND last = form->lastFocus;
+    if (last && IsChild(form->hwnd, last) && IsWindowVisible(last) && IsWindowEnabled(last))
+        return last;
+    return GetNextDlgTabItem(form->hwnd, nullptr, FALSE);
+}
+
 void ClickButton(Control* button) {
     if (button && button->click && IsWindowEnabled(button->hwnd)) button->click(button);
 }
@@ -80,6 +89,17 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         if (form->events.resize) form->events.resize(form);
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(hwnd, focus)) form->lastFocus = focus;
+        } else if (!HIWORD(wParam)) { // not while minimised
+            if (HWND control = ControlToFocus(form)) {
+                SetFocus(control);
+                return 0;
+            }
+        }
+        break;
     case DM_GETDEFID:
         if (form->defaultButton)
             return MAKELRESULT(GetDlgCtrlID(form->defaultButton->hwnd), DC_HASDEFID);
@@ -157,8 +177,7 @@ int FormRun(Form* form) {
     if (form->events.load) form->events.load(form);
     if (form->unloaded) return 0;
     ShowWindow(form->hwnd, ShowCommand(form->startState));
-    HWND first = GetNextDlgTabItem(form->hwnd, nullptr, FALSE);
-    if (first) SetFocus(first);
+    if (HWND first = ControlToFocus(form)) SetFocus(first);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         if (form->hwnd && IsDialogMessageA(form->hwnd, &message)) continue;

@@ -188,6 +188,24 @@ TEST_F(Forms, EnterClicksTheDefaultButtonAndEscTheCancelButton) {
     EXPECT_EQ(ok.hwnd, GetFocus());
 }
 
+TEST_F(Forms, FocusGoesBackToItsControlWhenTheWindowIsActivatedAgain) {
+    Control first, second;
+    Add(first, kTextField, 120);
+    Add(second, kTextField, 1500);
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40,
+                                 nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, other);
+    ShowWindow(form.hwnd, SW_SHOWNORMAL);
+    SetActiveWindow(form.hwnd);
+    EXPECT_EQ(first.hwnd, GetFocus()); // the first in tab order, on the first activation
+    SetFocus(second.hwnd);
+    SetActiveWindow(other);
+    EXPECT_NE(second.hwnd, GetFocus());
+    SetActiveWindow(form.hwnd);
+    EXPECT_EQ(second.hwnd, GetFocus());
+    DestroyWindow(other);
+}
+
 TEST_F(Forms, MenuCommandsReachTheCommandHandlerThroughAReplacedWindowProcedure) {
     static WNDPROC previous;
     static int seenByReplacement;

@@ -7,6 +7,8 @@
 
 #include <shellapi.h>
 
+#include <cstddef>
+
 constexpr UINT TRAY_CALLBACK_MESSAGE = 2025;
 
 extern ClockForm* TrayForm;  // the window that owns the icon
@@ -14,9 +16,13 @@ extern HMENU TrayMenu;       // shown on a right click
 extern WNDPROC PreviousWndProc;
 extern NOTIFYICONDATAA TrayIconData; // used in its first form (NOTIFYICONDATAA_V1_SIZE)
 
+// The tip field of the first form: the shell reads no further than its end.
+constexpr size_t kTrayTipSize = NOTIFYICONDATAA_V1_SIZE - offsetof(NOTIFYICONDATAA, szTip);
+
 // Subclasses the window and adds the icon.
 void TrayAdd(ClockForm* window, HMENU menu);
-// Sets the tip: the text, one NUL, padded with spaces to the field's end.
+// Sets the tip: the text (cut to 63 bytes), one NUL, padded with spaces to
+// the end of the first form's 64-byte field.
 void TraySetTip(const char* text);
 // Deletes the icon and gives the window its previous procedure back.
 void TrayRemove();

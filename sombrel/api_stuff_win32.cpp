@@ -10,6 +10,7 @@ NOTIFYICONDATAA TrayIconData;
 #ifndef _WIN64
 static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "the first form of NOTIFYICONDATAA has 88 bytes");
 #endif
+static_assert(kTrayTipSize == 64, "the first form's tip field has 64 bytes");
 
 namespace {
 // Sent to every top-level window when the notification area is made anew
@@ -37,7 +38,7 @@ void TrayAdd(ClockForm* window, HMENU menu) {
 }
 
 void TraySetTip(const char* text) {
-    FillTrayTip(text, TrayIconData.szTip, sizeof TrayIconData.szTip);
+    FillTrayTip(text, TrayIconData.szTip, kTrayTipSize);
     TrayIconData.uFlags = NIF_TIP;
     Shell_NotifyIconA(NIM_MODIFY, &TrayIconData);
 }

@@ -19,8 +19,14 @@ FormMenus Form1Menus;
 namespace {
 char title[64];
 
+// The second of the day that Label1 shows, and the one the targets were last
+// checked against.
+int shownSecond = kNoSecond;
+int checkedSecond = kNoSecond;
+
 void ShowClock() {
     const DateTime now = CurrentDateTime();
+    shownSecond = (now.hour * 60 + now.minute) * 60 + now.second;
     char text[kClockTextSize];
     FormatClockText(now.hour, now.minute, now.second, text);
     ControlSetText(&Label1, text);
@@ -54,19 +60,42 @@ void Form_Resize(Form* form) {
 
 void Timer1_Timer(Form*) { ShowClock(); }
 
-// Starts what the new clock text reaches: the alarm program first, then the
-// power-off command, and only then reports starts that failed, so that a
-// missing alarm program cannot hold up the shutdown of the same second.
+// Starts what the clock reached since the last check, seconds that a late tick
+// skipped included, in time order; only then reports starts that failed, so
+// that a missing alarm program cannot hold up a shutdown. The check is marked
+// done first: a tick during a report's message box goes on from this second.
 void Label1_Change(Control*) {
-    char clock[kClockTextSize + 1], alarm[64], shutdown[64];
-    ControlGetText(&Label1, clock, sizeof clock);
+    char alarm[64], shutdown[64];
     ControlGetText(&Text1, alarm, sizeof alarm);
     ControlGetText(&Text2, shutdown, sizeof shutdown);
-    const TargetsReached reached = CheckTargets(clock, alarm, shutdown);
-    const bool alarmStarted = !reached.alarm || StartProgram(kAlarmCommand);
-    const bool shutdownStarted = !reached.shutdown || StartProgram(kShutdownCommand);
-    if (!alarmStarted) ReportStartFailure(kAlarmCommand);
-    if (!shutdownStarted) ReportStartFailure(kShutdownCommand);
+    const TargetStarts starts = TargetsReachedSince(checkedSecond, shownSecond, alarm, shutdown);
+    checkedSecond = shownSecond;
+    const ProgramCommand* failed[2];
+    int failures = 0;
+    for (int i = 0; i < starts.count; ++i) {
+        const ProgramCommand& command =
+            starts.order[i] == Target::Alarm ? kAlarmCommand : kShutdownCommand;
+        if (!StartProgram(command)) failed[failures++] = &command;
+    }
+    for (int i = 0; i < failures; ++i) ReportStartFailure(*failed[i]);
+}
+
+// The picture is the background, yet first in tab order and so above the
+// other controls: its region leaves their places out, so they show.
+void LeaveControlsOutOfPicture() {
+    RECT picture;
+    GetClientRect(Picture1.hwnd, &picture);
+    HRGN region = CreateRectRgnIndirect(&picture);
+    const Control* const others[] = {&Text1, &Text2, &Label1};
+    for (const Control* control : others) {
+        RECT place;
+        GetWindowRect(control->hwnd, &place);
+        MapWindowPoints(nullptr, Picture1.hwnd, reinterpret_cast<POINT*>(&place), 2);
+        HRGN hole = CreateRectRgnIndirect(&place);
+        CombineRgn(region, region, hole, RGN_DIFF);
+        DeleteObject(hole);
+    }
+    SetWindowRgn(Picture1.hwnd, region, FALSE); // the window owns the region from here
 }
 
 void AddControls() {
@@ -83,8 +112,7 @@ void AddControls() {
     Label1.change = Label1_Change;
     Control* const inTabOrder[] = {&Picture1, &Text1, &Text2, &Label1};
     for (Control* control : inTabOrder) FormAddControl(&Form1, control);
-    // The picture is the background: below the others, which it does not paint over.
-    SetWindowPos(Picture1.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    LeaveControlsOutOfPicture();
     Timer1.interval = 1000;
     Timer1.tick = Timer1_Timer;
     FormAddTimer(&Form1, &Timer1);

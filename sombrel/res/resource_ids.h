@@ -26,3 +26,4 @@
 #define IDS_PROMPT 4
 #define IDS_INPUT_TITLE 5
 #define IDS_START_FAILED 6
+#define IDS_NOT_A_TIME 7

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 TEST(TargetCheck, EachTargetFiresOnlyOnItsOwnSecond) {
     TargetsReached r = CheckTargets("12:00:00", "12:00:00", "");
     EXPECT_TRUE(r.alarm);
@@ -38,5 +41,104 @@ TEST(TargetCheck, TextsThatAreNotClockTextsNeverMatch) {
             EXPECT_FALSE(r.alarm) << clock << " vs '" << target << "'";
             EXPECT_FALSE(r.shutdown) << clock << " vs '" << target << "'";
         }
+    }
+}
+
+namespace {
+// "hh:mm:ss" as the second of the day.
+int At(const char* clock) {
+    int hour = 0, minute = 0, second = 0;
+    std::sscanf(clock, "%d:%d:%d", &hour, &minute, &second);
+    return (hour * 60 + minute) * 60 + second;
+}
+
+// The starts as letters: 'A' alarm, 'S' shutdown.
+std::string Starts(int checked, int shown, const char* alarm, const char* shutdown) {
+    const TargetStarts starts = TargetsReachedSince(checked, shown, alarm, shutdown);
+    std::string letters;
+    for (int i = 0; i < starts.count; ++i)
+        letters += starts.order[i] == Target::Alarm ? 'A' : 'S';
+    return letters;
+}
+} // namespace
+
+TEST(TargetsReachedSince, ASkippedSecondFiresOnceOnTheTickAfterIt) {
+    EXPECT_EQ("A", Starts(At("12:00:05"), At("12:00:07"), "12:00:06", ""));
+    EXPECT_EQ("", Starts(At("12:00:07"), At("12:00:08"), "12:00:06", ""));
+    EXPECT_EQ("S", Starts(At("12:00:05"), At("12:00:07"), "", "12:00:06"));
+    EXPECT_EQ("", Starts(At("12:00:05"), At("12:00:07"), "12:00:05", "12:00:08"));
+}
+
+TEST(TargetsReachedSince, SkippedSecondsFireInTimeOrderAlarmFirstWithinASecond) {
+    EXPECT_EQ("SA", Starts(At("12:00:05"), At("12:00:08"), "12:00:07", "12:00:06"));
+    EXPECT_EQ("AS", Starts(At("12:00:05"), At("12:00:08"), "12:00:06", "12:00:07"));
+    EXPECT_EQ("AS", Starts(At("12:00:05"), At("12:00:08"), "12:00:06", "12:00:06"));
+    EXPECT_EQ("AS", Starts(At("12:00:05"), At("12:00:06"), "12:00:06", "12:00:06"));
+}
+
+TEST(TargetsReachedSince, AStepOfMoreThanAMinuteCountsOnlyTheShownSecond) {
+    EXPECT_EQ("A", Starts(At("12:00:00"), At("12:01:00"), "12:00:01", ""));
+    EXPECT_EQ("", Starts(At("12:00:00"), At("12:01:01"), "12:00:01", "12:01:00"));
+    EXPECT_EQ("S", Starts(At("12:00:00"), At("12:01:01"), "12:00:30", "12:01:01"));
+    EXPECT_EQ("A", Starts(At("08:00:00"), At("17:00:00"), "17:00:00", "12:00:00"));
+}
+
+TEST(TargetsReachedSince, MidnightIsCaughtUpLikeAnyOtherSecond) {
+    EXPECT_EQ("A", Starts(At("23:59:59"), At("00:00:01"), "00:00:00", ""));
+    EXPECT_EQ("AS", Starts(At("23:59:58"), At("00:00:01"), "23:59:59", "00:00:01"));
+}
+
+TEST(TargetsReachedSince, TheClockGoingBackFiresNothingTwice) {
+    // Ticks from 11:59:50 to 12:00:10, then the clock is set back an hour.
+    int starts = 0, checked = kNoSecond;
+    for (int second = At("11:59:50"); second <= At("12:00:10"); ++second) {
+        starts += TargetsReachedSince(checked, second, "11:59:55", "12:00:05").count;
+        checked = second;
+    }
+    EXPECT_EQ(2, starts);
+    EXPECT_EQ("", Starts(checked, At("11:00:10"), "11:59:55", "12:00:05"));
+    EXPECT_EQ("", Starts(At("12:00:10"), At("12:00:05"), "11:59:55", "12:00:09"));
+}
+
+TEST(TargetsReachedSince, AfterAStepBackOnlyTheShownSecondCounts) {
+    EXPECT_EQ("S", Starts(At("12:00:10"), At("12:00:05"), "12:00:04", "12:00:05"));
+    EXPECT_EQ("A", Starts(At("00:00:01"), At("23:59:59"), "23:59:59", "00:00:00"));
+}
+
+TEST(TargetsReachedSince, ATickThatComesEarlyStartsNothingTwice) {
+    EXPECT_EQ("A", Starts(At("12:00:05"), At("12:00:06"), "12:00:06", ""));
+    EXPECT_EQ("", Starts(At("12:00:06"), At("12:00:06"), "12:00:06", ""));
+}
+
+TEST(TargetsReachedSince, AtStartOnlyTheShownSecondCounts) {
+    EXPECT_EQ("A", Starts(kNoSecond, At("12:00:06"), "12:00:06", "12:00:05"));
+    EXPECT_EQ("", Starts(kNoSecond, At("00:00:00"), "", ""));
+}
+
+TEST(TargetsReachedSince, TextsThatAreNotClockTextsNeverMatch) {
+    EXPECT_EQ("", Starts(At("07:04:30"), At("07:05:30"), "7:05:00", "07:05"));
+    EXPECT_EQ("", Starts(At("23:59:30"), At("00:00:10"), "24:00:00", "23:59:60"));
+}
+
+// Over a whole day of irregular ticks (early, late, held up for seconds), each
+// target starts exactly once, on the first tick that shows its second or a
+// later one.
+TEST(TargetsReachedSince, EveryTargetStartsOnceADayWhateverTheTicks) {
+    const char* targets[] = {"00:00:00", "00:00:01", "06:30:00", "12:00:07", "23:59:59"};
+    for (const char* target : targets) {
+        unsigned seed = 12345;
+        int checked = kNoSecond, starts = 0, late = -1;
+        for (int now = At("00:00:05"); now < At("00:00:05") + kSecondsPerDay + 5;) {
+            const int shown = now % kSecondsPerDay;
+            const int count = TargetsReachedSince(checked, shown, target, "").count;
+            if (count) late = (shown - At(target) + kSecondsPerDay) % kSecondsPerDay;
+            starts += count;
+            checked = shown;
+            seed = seed * 1103515245u + 12345u;
+            now += static_cast<int>(seed >> 16) % 4; // 0 (an early tick) to 3 seconds
+        }
+        EXPECT_EQ(1, starts) << target;
+        EXPECT_GE(late, 0) << target;
+        EXPECT_LE(late, 3) << target;
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Reads an open popup menu from the screen: another process's menu handle
-// cannot be queried, but its items can be seen.
+// cannot be queried (MN_GETHMENU gives it, but Wine answers GetMenuState and
+// GetMenuItemCount on it with a failure), but its items can be seen. The menu
+// paints on its own thread after it is shown: poll until the rows are there.
 #include <windows.h>
 
 #include <string>

@@ -37,19 +37,33 @@ void ClearLogs() {
     for (const char* log : {kAlarmLog, kCalendarLog, kConsoleToolLog}) DeleteFileA(log);
 }
 
-std::string ClockTextIn(int seconds) {
+ULONGLONG LocalNow() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     FILETIME file;
     SystemTimeToFileTime(&now, &file);
-    ULARGE_INTEGER ticks = {{file.dwLowDateTime, file.dwHighDateTime}};
-    ticks.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000u;
-    file = {ticks.LowPart, ticks.HighPart};
+    return ULARGE_INTEGER{{file.dwLowDateTime, file.dwHighDateTime}}.QuadPart;
+}
+
+std::string ClockTextOf(ULONGLONG localTime) {
+    ULARGE_INTEGER ticks;
+    ticks.QuadPart = localTime;
+    const FILETIME file = {ticks.LowPart, ticks.HighPart};
     SYSTEMTIME then;
     FileTimeToSystemTime(&file, &then);
     char text[16];
     std::snprintf(text, sizeof text, "%02u:%02u:%02u", then.wHour, then.wMinute, then.wSecond);
     return text;
+}
+
+int SecondOfDay(const std::string& clockText) {
+    int hour = 0, minute = 0, second = 0;
+    if (std::sscanf(clockText.c_str(), "%d:%d:%d", &hour, &minute, &second) != 3) return -1;
+    return (hour * 60 + minute) * 60 + second;
+}
+
+std::string ClockTextIn(int seconds) {
+    return ClockTextOf(LocalNow() + static_cast<ULONGLONG>(seconds) * kSecond);
 }
 
 Sombrel StartSombrel() {

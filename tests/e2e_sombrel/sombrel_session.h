@@ -19,6 +19,13 @@ void StageStandIns();
 std::vector<std::string> LogLines(const char* path);
 void ClearLogs();
 
+// The local time in 100-nanosecond steps, as a FILETIME counts them.
+constexpr ULONGLONG kSecond = 10000000;
+ULONGLONG LocalNow();
+// The clock text "hh:mm:ss" of a local time, and its second of the day.
+std::string ClockTextOf(ULONGLONG localTime);
+int SecondOfDay(const std::string& clockText);
+
 // The clock text `seconds` from now.
 std::string ClockTextIn(int seconds);
 
