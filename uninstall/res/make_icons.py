@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the program's two icons as 16-colour .ico files (32x32 and 16x16).
 
-    uninstall/res/make-icons.py      writes delete.ico and zelkova.ico here
+Writes them next to this script; the output is committed, so the build needs no Python.
 
 delete.ico: an archive box crossed out (the program file's icon).
 zelkova.ico: a tree on an archive box (the dialogs' window icon).

@@ -1,4 +1,4 @@
-#include "calendar/gregorian.h"
+#include "calendar/rules/gregorian.h"
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 

@@ -1,6 +1,6 @@
-#include "calendar/calendar_selection.h"
-#include "calendar/calendar_lists.h"
-#include "calendar/gregorian.h"
+#include "calendar/rules/calendar_selection.h"
+#include "calendar/rules/calendar_lists.h"
+#include "calendar/rules/gregorian.h"
 
 int ChosenMonth(const CalendarSelection& selection) {
     return selection.monthPosition >= 0 ? selection.monthPosition + 1 : 0;

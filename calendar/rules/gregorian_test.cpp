@@ -1,6 +1,6 @@
-#include "calendar/gregorian.h"
-#include "calendar/calendar_lists.h"
-#include "calendar/weekday_names.h"
+#include "calendar/rules/gregorian.h"
+#include "calendar/rules/calendar_lists.h"
+#include "calendar/rules/weekday_names.h"
 
 #include <gtest/gtest.h>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "calendar/weekday_names.h"
+#include "calendar/rules/weekday_names.h"
 
 const char* WeekdayName(int weekdayNumber) {
     static const char* const kNames[6] = {"Sunday",   "Monday", "Tuesday",

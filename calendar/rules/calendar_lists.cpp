@@ -1,4 +1,4 @@
-#include "calendar/calendar_lists.h"
+#include "calendar/rules/calendar_lists.h"
 
 const char* const kMonthNames[kMonthCount] = {"January", "February", "March",     "April",
                                               "May",     "June",     "July",      "August",

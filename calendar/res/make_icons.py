@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """Draws calendar.ico: one 32 x 32 image in 16 colours, a calendar page.
 
-    python3 calendar/draw_icon.py calendar/calendar.ico
-"""
+Writes it next to this script; the output is committed, so the build needs no Python."""
 import os
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tools', 'icons'))
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(here, '..', '..', 'tools', 'icons'))
 import ico
 from ico import BLACK, CLEAR, DARK_RED, GREY, RED, WHITE
 
@@ -32,5 +32,4 @@ def draw():
     return image
 
 
-if __name__ == "__main__":
-    ico.write(sys.argv[1], [draw()])
+ico.write(os.path.join(here, 'calendar.ico'), [draw()])
