@@ -11,10 +11,9 @@
 
 constexpr UINT TRAY_CALLBACK_MESSAGE = 2025;
 
-extern ClockForm* TrayForm;  // the window that owns the icon
-extern HMENU TrayMenu;       // shown on a right click
-extern WNDPROC PreviousWndProc;
-extern NOTIFYICONDATAA TrayIconData; // used in its first form (NOTIFYICONDATAA_V1_SIZE)
+// The block handed to the shell, used in its first form
+// (NOTIFYICONDATAA_V1_SIZE); the tests read it as the shell would.
+extern NOTIFYICONDATAA TrayIconData;
 
 // The tip field of the first form: the shell reads no further than its end.
 constexpr size_t kTrayTipSize = NOTIFYICONDATAA_V1_SIZE - offsetof(NOTIFYICONDATAA, szTip);

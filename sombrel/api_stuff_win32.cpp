@@ -2,9 +2,6 @@
 
 #include "sombrel/rules/tray_tip.h"
 
-ClockForm* TrayForm;
-HMENU TrayMenu;
-WNDPROC PreviousWndProc;
 NOTIFYICONDATAA TrayIconData;
 
 #ifndef _WIN64
@@ -13,6 +10,9 @@ static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "the first form of NOTIFYICONDATAA 
 static_assert(kTrayTipSize == 64, "the first form's tip field has 64 bytes");
 
 namespace {
+ClockForm* TrayForm;     // the window that owns the icon
+HMENU TrayMenu;          // shown on a right click
+WNDPROC PreviousWndProc; // the window's procedure before TrayAdd
 // Sent to every top-level window when the notification area is made anew
 // (Explorer restarted); it has forgotten every icon by then.
 UINT taskbarCreatedMessage;

@@ -10,12 +10,8 @@ struct ClockForm : Form {
 };
 
 extern ClockForm Form1;
-extern Control Picture1; // the background, as large as the window
-extern Control Text1;    // alarm time text, empty when off
-extern Control Text2;    // shutdown time text, empty when off
-extern Control Label1;   // clock text "hh:mm:ss"
-extern Timer Timer1;
-extern FormMenus Form1Menus; // the menu bar and mnuTray, the hidden popup
+extern Control Text1; // alarm time text, empty when off
+extern Control Text2; // shutdown time text, empty when off
 
 // Builds the window with its controls and menus; false when it cannot.
 bool CreateForm1(HINSTANCE instance);

@@ -12,11 +12,13 @@
 #include "sombrel/rules/window_state_rule.h"
 
 ClockForm Form1;
-Control Picture1, Text1, Text2, Label1;
-Timer Timer1;
-FormMenus Form1Menus;
+Control Text1, Text2;
 
 namespace {
+Control Picture1; // the background, as large as the window
+Control Label1;   // clock text "hh:mm:ss"
+Timer Timer1;
+FormMenus Form1Menus; // the menu bar and mnuTray, the hidden popup
 char title[64];
 
 // The second of the day that Label1 shows, and the one the targets were last

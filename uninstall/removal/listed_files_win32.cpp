@@ -98,12 +98,10 @@ bool BootDeletions::WriteWininit() const {
 
 } // namespace
 
-int RemoveListedFiles(File& list, const char* folder) {
+void RemoveListedFiles(File& list, const char* folder) {
     ListReader reader(list);
-    int passes = 0;
     int removed;
     do {
-        ++passes;
         removed = 0;
         reader.Rewind();
         while (const char* entry = reader.Next()) {
@@ -112,7 +110,6 @@ int RemoveListedFiles(File& list, const char* folder) {
                 ++removed;
         }
     } while (removed > 0);
-    return passes;
 }
 
 Leftovers ScheduleLeftovers(File& list, const char* folder, const char* program, bool ntFamily) {
