@@ -1,7 +1,7 @@
 # make test  installs what is missing, builds all three presets and runs every test
 # make demo  stages Zelkova in a throwaway Wine prefix, runs setup and uninstall, reports
 # make ship  the i686 programs only, in build/win32
-.PHONY: all deps native win64 win32 test test-native test-win64 ship demo clean
+.PHONY: all deps format-check native win64 win32 test test-native test-win64 ship demo clean
 
 JOBS ?= $(shell nproc)
 SHIPPED = uninstall/uninstall.exe uninstall/lang/zkvlng.dll sombrel/sombrel.exe calendar/calendar.exe
@@ -24,6 +24,9 @@ win32: deps
 	cmake --preset win32 >/dev/null
 	cmake --build build/win32 -j $(JOBS)
 
+format-check: deps
+	tools/check-format.sh
+
 test-native: native
 	tools/run-ctest.sh build/native native
 
@@ -34,7 +37,7 @@ ship: win32
 	tools/pe-check.sh $(addprefix build/win32/,$(SHIPPED))
 	@for f in $(addprefix build/win32/,$(SHIPPED_FILES)); do test -f $$f || { echo "missing $$f"; exit 1; }; done
 
-test: test-native test-win64 ship
+test: format-check test-native test-win64 ship
 
 demo: win64
 	tools/demo.sh

@@ -6,7 +6,7 @@ set -euo pipefail
 font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
 need_install=0
 for tool in x86_64-w64-mingw32-g++-posix i686-w64-mingw32-g++-win32 \
-            x86_64-w64-mingw32-windres cmake g++ python3 Xvfb xauth; do
+            x86_64-w64-mingw32-windres cmake g++ python3 clang-format Xvfb xauth; do
   command -v "$tool" >/dev/null 2>&1 || need_install=1
 done
 [ -x /usr/lib/wine/wine64 ] || need_install=1
@@ -22,7 +22,7 @@ if [ "$need_install" -eq 1 ]; then
   echo "install-deps: installing packages"
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-    g++ make cmake googletest python3 \
+    g++ make cmake googletest python3 clang-format \
     g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 \
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
     wine64 xvfb xauth locales fonts-wqy-microhei >/dev/null
