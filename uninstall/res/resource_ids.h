@@ -71,8 +71,8 @@
 #define IDC_THANKS_TEXT 5107
 
 #ifndef RC_INVOKED
-// An id or name above as the script spells it, as a string literal:
-// RESOURCE_ID_TEXT(IDI_ZELKOVA) is "ZKVICON", RESOURCE_ID_TEXT(IDS_NO_LIST_FILE) "5108".
+// A name above as a string literal, for the functions that take a resource
+// by name: RESOURCE_ID_TEXT(IDI_ZELKOVA) is "ZKVICON".
 #define RESOURCE_ID_TEXT(id) RESOURCE_ID_TEXT_(id)
 #define RESOURCE_ID_TEXT_(id) #id
 #endif
