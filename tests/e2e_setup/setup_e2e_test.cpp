@@ -11,6 +11,7 @@
 #include <string>
 #include "tests/driver/ui_driver.h"
 #include "uninstall/common/shell.h"
+#include "uninstall/res/resource_ids.h"
 #include "uninstall/setup/setup_choices.h"
 #include "uninstall/setup/shell_integration.h"
 #include "uninstall/setup/wine_test_support.h"
@@ -118,48 +119,52 @@ TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsBut
     Stage(false);
     CoInitialize(nullptr);
     Start("/setup");
-    HWND setup = WaitForDialog(program.id, 5121);
+    HWND setup = WaitForDialog(program.id, IDC_CONTEXT_ITEMS_BUTTON);
     ASSERT_NE(nullptr, setup);
     EXPECT_EQ("Zelkova 中文版安装", ui::Utf8(ui::Text(setup)));
-    for (int id = 5101; id <= 5111; ++id) EXPECT_EQ(BST_CHECKED, Check(setup, id)) << id;
-    EXPECT_EQ(BST_UNCHECKED, Check(setup, 5112)); // ".iso" belongs to another program
-    EXPECT_EQ(BST_UNCHECKED, Check(setup, 5113));
-    EXPECT_EQ(BST_UNCHECKED, Check(setup, 5114));
-    EXPECT_EQ(BST_CHECKED, Check(setup, 5115));
-    EXPECT_EQ(BST_CHECKED, Check(setup, 5116));
-    EXPECT_EQ(BST_UNCHECKED, Check(setup, 5117));
-    EXPECT_EQ(BST_CHECKED, Check(setup, 5118));
+    for (int id = IDC_ZKV_BOX; id <= IDC_JAR_BOX; ++id)
+        EXPECT_EQ(BST_CHECKED, Check(setup, id)) << id;
+    EXPECT_EQ(BST_UNCHECKED, Check(setup, IDC_ISO_BOX)); // ".iso" belongs to another program
+    EXPECT_EQ(BST_UNCHECKED, Check(setup, IDC_DESKTOP_BOX));
+    EXPECT_EQ(BST_UNCHECKED, Check(setup, IDC_START_MENU_BOX));
+    EXPECT_EQ(BST_CHECKED, Check(setup, IDC_PROGRAM_GROUP_BOX));
+    EXPECT_EQ(BST_CHECKED, Check(setup, IDC_SHELL_EXT_BOX));
+    EXPECT_EQ(BST_UNCHECKED, Check(setup, IDC_CASCADED_MENU_BOX));
+    EXPECT_EQ(BST_CHECKED, Check(setup, IDC_MENU_ICONS_BOX));
     ui::SaveScreenshot(setup, "setup-setupdlg-zh.png");
 
     // Select-all ticks the twelve types and nothing else.
-    ui::Click(ui::FindControl(setup, 5102));
-    ui::Click(ui::FindControl(setup, 5119));
-    for (int id = 5101; id <= 5112; ++id) EXPECT_EQ(BST_CHECKED, Check(setup, id)) << id;
-    EXPECT_EQ(BST_UNCHECKED, Check(setup, 5113));
-    EXPECT_EQ(BST_UNCHECKED, Check(setup, 5117));
+    ui::Click(ui::FindControl(setup, IDC_ZIP_BOX));
+    ui::Click(ui::FindControl(setup, IDC_SELECT_ALL_BUTTON));
+    for (int id = IDC_ZKV_BOX; id <= IDC_ISO_BOX; ++id)
+        EXPECT_EQ(BST_CHECKED, Check(setup, id)) << id;
+    EXPECT_EQ(BST_UNCHECKED, Check(setup, IDC_DESKTOP_BOX));
+    EXPECT_EQ(BST_UNCHECKED, Check(setup, IDC_CASCADED_MENU_BOX));
 
     // Explorer integration off greys its two options, on enables them again.
-    ui::Click(ui::FindControl(setup, 5116));
-    EXPECT_FALSE(IsWindowEnabled(ui::FindControl(setup, 5117)));
-    EXPECT_FALSE(IsWindowEnabled(ui::FindControl(setup, 5118)));
-    ui::Click(ui::FindControl(setup, 5116));
-    EXPECT_TRUE(IsWindowEnabled(ui::FindControl(setup, 5117)));
-    EXPECT_TRUE(IsWindowEnabled(ui::FindControl(setup, 5118)));
+    ui::Click(ui::FindControl(setup, IDC_SHELL_EXT_BOX));
+    EXPECT_FALSE(IsWindowEnabled(ui::FindControl(setup, IDC_CASCADED_MENU_BOX)));
+    EXPECT_FALSE(IsWindowEnabled(ui::FindControl(setup, IDC_MENU_ICONS_BOX)));
+    ui::Click(ui::FindControl(setup, IDC_SHELL_EXT_BOX));
+    EXPECT_TRUE(IsWindowEnabled(ui::FindControl(setup, IDC_CASCADED_MENU_BOX)));
+    EXPECT_TRUE(IsWindowEnabled(ui::FindControl(setup, IDC_MENU_ICONS_BOX)));
 
     // Context-menu items: cancel writes nothing, OK writes all nine.
-    ui::Click(ui::FindControl(setup, 5121), ui::Delivery::Post);
-    HWND items = WaitForDialog(program.id, 109);
+    ui::Click(ui::FindControl(setup, IDC_CONTEXT_ITEMS_BUTTON), ui::Delivery::Post);
+    HWND items = WaitForDialog(program.id, IDC_EMAIL_ARCHIVE_BOX);
     ASSERT_NE(nullptr, items);
-    for (int id = 101; id <= 109; ++id) EXPECT_EQ(BST_CHECKED, Check(items, id)) << id;
+    for (int id = IDC_EXTRACT_FILES_BOX; id <= IDC_EMAIL_ARCHIVE_BOX; ++id) {
+        EXPECT_EQ(BST_CHECKED, Check(items, id)) << id;
+    }
     ui::SaveScreenshot(items, "setup-contextitems-zh.png");
-    ui::Click(ui::FindControl(items, 103));
+    ui::Click(ui::FindControl(items, IDC_EXTRACT_TO_FOLDER_BOX));
     ui::Click(ui::FindControl(items, IDCANCEL), ui::Delivery::Post);
     ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(items); }, 5000));
     EXPECT_FALSE(KeyExists(User, MenuItems));
-    ui::Click(ui::FindControl(setup, 5121), ui::Delivery::Post);
-    items = WaitForDialog(program.id, 109);
+    ui::Click(ui::FindControl(setup, IDC_CONTEXT_ITEMS_BUTTON), ui::Delivery::Post);
+    items = WaitForDialog(program.id, IDC_EMAIL_ARCHIVE_BOX);
     ASSERT_NE(nullptr, items);
-    ui::Click(ui::FindControl(items, 103));
+    ui::Click(ui::FindControl(items, IDC_EXTRACT_TO_FOLDER_BOX));
     ui::Click(ui::FindControl(items, IDOK), ui::Delivery::Post);
     ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(items); }, 5000));
     for (const char* value : MenuItemValues) {
@@ -167,9 +172,9 @@ TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsBut
     }
 
     ui::Click(ui::FindControl(setup, IDOK), ui::Delivery::Post);
-    HWND done = WaitForDialog(program.id, 5107, 5121);
+    HWND done = WaitForDialog(program.id, IDC_THANKS_TEXT, IDC_CONTEXT_ITEMS_BUTTON);
     ASSERT_NE(nullptr, done);
-    EXPECT_EQ(Folder, ui::Text(ui::FindControl(done, 5101)));
+    EXPECT_EQ(Folder, ui::Text(ui::FindControl(done, IDC_FOLDER_TEXT)));
     ui::SaveScreenshot(done, "setup-donedlg-zh.png");
 
     // What OK applied.
@@ -186,7 +191,7 @@ TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsBut
     EXPECT_EQ(22u, FileText(InFolder("zipnew.dat")).size());
 
     // "Run Zelkova" starts the stand-in, named unambiguously.
-    ui::Click(ui::FindControl(done, 5102));
+    ui::Click(ui::FindControl(done, IDC_RUN_ZELKOVA_BUTTON));
     ASSERT_NE(nullptr, ui::WaitForWindow("Zelkova stand-in", nullptr));
     EXPECT_EQ("\"" + InFolder("Zelkova.exe") + "\"\r\n", FileText(InFolder("Zelkova.log")));
     // "View licence" opens license.txt with whatever opens text files; the
@@ -194,7 +199,7 @@ TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsBut
     SetString(Classes, ".txt", "", "ZkTestText");
     SetString(Classes, "ZkTestText\\shell\\open\\command", "",
               ("\"" + InFolder("Zelkova.exe") + "\" \"%1\"").c_str());
-    ui::Click(ui::FindControl(done, 5104));
+    ui::Click(ui::FindControl(done, IDC_LICENCE_BUTTON));
     EXPECT_TRUE(ui::WaitUntil(
         [] { return FileText(InFolder("Zelkova.log")).find("license.txt") != std::string::npos; },
         10000));
@@ -207,7 +212,7 @@ TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsBut
 TEST_F(SetupEndToEnd, EscapeOnTheSetupDialogChangesNothing) {
     Stage(false);
     Start("/setup");
-    HWND setup = WaitForDialog(program.id, 5121);
+    HWND setup = WaitForDialog(program.id, IDC_CONTEXT_ITEMS_BUTTON);
     ASSERT_NE(nullptr, setup);
     ui::PressKey(setup, VK_ESCAPE);
     ExpectExit();
@@ -260,18 +265,18 @@ TEST_F(SetupEndToEnd, SilentSetupShowsNothingAndAppliesTheSavedChoices) {
 TEST_F(SetupEndToEnd, EnglishLanguageLibraryDialogs) {
     Stage(true);
     Start("/setup");
-    HWND setup = WaitForDialog(program.id, 5121);
+    HWND setup = WaitForDialog(program.id, IDC_CONTEXT_ITEMS_BUTTON);
     ASSERT_NE(nullptr, setup);
     EXPECT_EQ("Zelkova Setup", ui::Text(setup));
     ui::SaveScreenshot(setup, "setup-setupdlg-en.png");
-    ui::Click(ui::FindControl(setup, 5121), ui::Delivery::Post);
-    HWND items = WaitForDialog(program.id, 109);
+    ui::Click(ui::FindControl(setup, IDC_CONTEXT_ITEMS_BUTTON), ui::Delivery::Post);
+    HWND items = WaitForDialog(program.id, IDC_EMAIL_ARCHIVE_BOX);
     ASSERT_NE(nullptr, items);
     ui::SaveScreenshot(items, "setup-contextitems-en.png");
     ui::PressKey(items, VK_ESCAPE);
     ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(items); }, 5000));
     ui::Click(ui::FindControl(setup, IDOK), ui::Delivery::Post);
-    HWND done = WaitForDialog(program.id, 5107, 5121);
+    HWND done = WaitForDialog(program.id, IDC_THANKS_TEXT, IDC_CONTEXT_ITEMS_BUTTON);
     ASSERT_NE(nullptr, done);
     ui::SaveScreenshot(done, "setup-donedlg-en.png");
     ui::Click(ui::FindControl(done, IDOK));

@@ -1,4 +1,5 @@
 #include "tools/zkvlng/lng_template.h"
+#include "uninstall/res/resource_ids.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ const char Header[] =
     "; Lines starting with ; are comments. An entry can be deleted: its text then\r\n"
     "; stays as it is. Keys are computed from the source texts, so a changed source\r\n"
     "; text needs a new template (zkvlng template) and zkvlng check tells which.\r\n"
-    "; Strings 5106 and 5108 must keep exactly one %s (write %% for a percent sign).\r\n"
+    "; Strings @FORMATS@ must keep exactly one %s (write %% for a percent sign).\r\n"
     ";\r\n"
     "; A dialog's scale entry enlarges it: width*height in percent, 1 to 1000.\r\n"
     "; The direction entry, when not commented out, lays all dialogs out right to\r\n"
@@ -38,6 +39,8 @@ std::string Replace(std::string text, const std::string& what, const std::string
 std::string TranslationTemplate(const std::vector<SourceText>& texts, unsigned codePage,
                                 const char* program, const char* library) {
     std::string out = Replace(Header, "@CP@", std::to_string(codePage));
+    out = Replace(out, "@FORMATS@",
+                  std::to_string(IDS_DELETE_BY_HAND) + " and " + std::to_string(IDS_NO_LIST_FILE));
     out += std::string("; Made from ") + program;
     if (library)
         out += std::string(", with the dialogs of ") + library;

@@ -2,6 +2,7 @@
 #include "tools/zkvlng/pe_resources.h"
 #include "uninstall/common/text.h"
 #include "uninstall/localisation/translation_key.h"
+#include "uninstall/res/resource_ids.h"
 
 const char* const DialogNames[3] = {"SETUPDLG", "DONEDLG", "CONTEXTITEMS"};
 
@@ -33,7 +34,9 @@ bool Convert(const std::u16string& text, const CodePage& codePage, int bufferSiz
 
 } // namespace
 
-bool IsFormatString(int id) { return id == 5106 || id == 5108; }
+bool IsFormatString(int id) {
+    return id == IDS_DELETE_BY_HAND || id == IDS_NO_LIST_FILE;
+}
 
 std::vector<SourceText> SpecialEntries() {
     std::vector<SourceText> texts;

@@ -16,7 +16,7 @@ struct SourceText {
     std::string key;
     int bufferSize;       // of the buffer the program translates the text into
     int stringId;         // string-table id; 0 for the others
-    std::string where;    // "string 5104", "SETUPDLG title", ...
+    std::string where;    // "string <id>", "SETUPDLG title", ...
 };
 
 extern const char* const DialogNames[3];

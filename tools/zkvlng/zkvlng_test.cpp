@@ -5,6 +5,7 @@
 #include "tools/zkvlng/lng_template.h"
 #include "tools/zkvlng/pe_resources.h"
 #include "uninstall/localisation/language_resources.h"
+#include "uninstall/res/resource_ids.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <fstream>
@@ -62,6 +63,11 @@ const SourceText* Find(const std::vector<SourceText>& texts, const std::string& 
     ADD_FAILURE() << "no source text " << where;
     static const SourceText none{};
     return &none;
+}
+
+// A string of the program's table, named as the tool names it.
+const SourceText* FindString(const std::vector<SourceText>& texts, int id) {
+    return Find(texts, "string " + std::to_string(id));
 }
 
 std::string Entry(const SourceText* source, const std::string& value) {
@@ -128,9 +134,9 @@ TEST(Template, HoldsEveryStringAndEveryDialogText) {
         firstId = strings++ ? firstId : t.stringId;
         lastId = t.stringId;
     }
-    EXPECT_EQ(5101, firstId);
+    EXPECT_EQ(IDS_DISPLAY_NAME, firstId);
     EXPECT_EQ(lastId - firstId + 1, strings); // no gap, whatever the last id
-    EXPECT_EQ(Ansi("卸载已完成"), Find(texts, "string 5105")->text);
+    EXPECT_EQ(Ansi("卸载已完成"), FindString(texts, IDS_UNINSTALL_DONE)->text);
     EXPECT_EQ(Ansi("Zelkova 中文版安装"), Find(texts, "SETUPDLG title")->text);
     EXPECT_EQ(Ansi("解压到<文件夹\\>(&E)"), Find(texts, "CONTEXTITEMS control 4")->text);
     // The rich edit control hands its line break back unchanged.
@@ -138,7 +144,7 @@ TEST(Template, HoldsEveryStringAndEveryDialogText) {
     // With the library its dialog texts are the sources; strings stay the program's.
     const std::vector<SourceText> withLibrary = ReadTexts(ZKVLNG_LIBRARY);
     EXPECT_EQ("Zelkova Setup", Find(withLibrary, "SETUPDLG title")->text);
-    EXPECT_EQ(Ansi("卸载已完成"), Find(withLibrary, "string 5105")->text);
+    EXPECT_EQ(Ansi("卸载已完成"), FindString(withLibrary, IDS_UNINSTALL_DONE)->text);
 }
 
 TEST(Resources, ExtendedDialogTemplates) {
@@ -171,7 +177,7 @@ TEST(Keys, AgreeWithTheExamplesOfTheReadme) {
     const std::size_t from = at + python.size();
     const std::string text = readme.substr(from, readme.find('\'', from) - from);
     EXPECT_NE(std::string::npos, readme.find("zkvlng key " + text + "\n    " +
-                                             Find(ProgramTexts(), "string 5105")->key));
+                                             FindString(ProgramTexts(), IDS_UNINSTALL_DONE)->key));
 }
 
 TEST(Check, TheCommittedSampleMatchesTheProgram) {
@@ -188,7 +194,7 @@ TEST(Check, NoMarkerTheProgramFinds) {
 }
 
 TEST(Check, EntryBeyondTheSixtyFourKilobytesRead) {
-    const SourceText* s = Find(ProgramTexts(), "string 5104");
+    const SourceText* s = FindString(ProgramTexts(), IDS_UNINSTALL_CAPTION);
     // The table is read from the marker on (byte 10) to byte 65546: the
     // entry starting at byte 65540 crosses that end.
     std::string file = Head;
@@ -203,7 +209,7 @@ TEST(Check, EntryBeyondTheSixtyFourKilobytesRead) {
 }
 
 TEST(Check, LinesThatAreNoEntries) {
-    const SourceText* s = Find(ProgramTexts(), "string 5104");
+    const SourceText* s = FindString(ProgramTexts(), IDS_UNINSTALL_CAPTION);
     std::string upper = s->key;
     for (char& c : upper)
         c = static_cast<char>(toupper(c));
@@ -212,7 +218,7 @@ TEST(Check, LinesThatAreNoEntries) {
 }
 
 TEST(Check, DuplicateKeysNameTheLineTheProgramUses) {
-    const SourceText* s = Find(ProgramTexts(), "string 5104");
+    const SourceText* s = FindString(ProgramTexts(), IDS_UNINSTALL_CAPTION);
     const std::vector<Finding> f = Check(Head + Entry(s, "one") + "; between\r\n" + Entry(s, "two"));
     // The model: the program's own look-up on the same file.
     TempFile file(Head + Entry(s, "one") + "; between\r\n" + Entry(s, "two"));
@@ -225,7 +231,7 @@ TEST(Check, DuplicateKeysNameTheLineTheProgramUses) {
 }
 
 TEST(Check, StaleKeysAndUntranslatedTexts) {
-    const SourceText* s = Find(ProgramTexts(), "string 5104");
+    const SourceText* s = FindString(ProgramTexts(), IDS_UNINSTALL_CAPTION);
     CheckResult result;
     ExpectOneAt(Check(Head + Entry(s, "x") + "12345678=\"old\"\r\n", true, &result), 4,
                 "matches no source text");
@@ -236,14 +242,15 @@ TEST(Check, StaleKeysAndUntranslatedTexts) {
 
 TEST(Check, FormatsThatTheProgramRefuses) {
     const std::vector<SourceText> texts = ProgramTexts();
-    const SourceText* s5106 = Find(texts, "string 5106");
-    const SourceText* s5108 = Find(texts, "string 5108");
-    EXPECT_TRUE(Check(Head + Entry(s5106, "100%% %s") + Entry(s5108, "%s")).empty());
-    ExpectOneAt(Check(Head + Entry(s5106, "%s %s")), 3, "exactly one %s");
-    ExpectOneAt(Check(Head + Entry(s5106, "%s") + Entry(s5108, "no file")), 4, "exactly one %s");
-    ExpectOneAt(Check(Head + Entry(s5108, "%d %s")), 3, "exactly one %s");
+    const SourceText* deleteByHand = FindString(texts, IDS_DELETE_BY_HAND);
+    const SourceText* noListFile = FindString(texts, IDS_NO_LIST_FILE);
+    EXPECT_TRUE(Check(Head + Entry(deleteByHand, "100%% %s") + Entry(noListFile, "%s")).empty());
+    ExpectOneAt(Check(Head + Entry(deleteByHand, "%s %s")), 3, "exactly one %s");
+    ExpectOneAt(Check(Head + Entry(deleteByHand, "%s") + Entry(noListFile, "no file")), 4,
+                "exactly one %s");
+    ExpectOneAt(Check(Head + Entry(noListFile, "%d %s")), 3, "exactly one %s");
     // Another string may hold any percent sign.
-    EXPECT_TRUE(Check(Head + Entry(Find(texts, "string 5104"), "100%")).empty());
+    EXPECT_TRUE(Check(Head + Entry(FindString(texts, IDS_UNINSTALL_CAPTION), "100%")).empty());
 }
 
 TEST(Check, ScaleValues) {
@@ -260,16 +267,16 @@ TEST(Check, ScaleValues) {
 TEST(Check, TranslationsLongerThanTheProgramsBuffer) {
     const std::vector<SourceText> texts = ProgramTexts();
     // Strings are read into 256 bytes, dialog texts into 1024.
-    EXPECT_TRUE(Check(Head + Entry(Find(texts, "string 5104"), std::string(255, 'x'))).empty());
-    ExpectOneAt(Check(Head + Entry(Find(texts, "string 5104"), std::string(256, 'x'))), 3,
-                "cuts it to 255");
+    const SourceText* caption = FindString(texts, IDS_UNINSTALL_CAPTION);
+    EXPECT_TRUE(Check(Head + Entry(caption, std::string(255, 'x'))).empty());
+    ExpectOneAt(Check(Head + Entry(caption, std::string(256, 'x'))), 3, "cuts it to 255");
     EXPECT_TRUE(Check(Head + Entry(Find(texts, "DONEDLG title"), std::string(1023, 'x'))).empty());
     ExpectOneAt(Check(Head + Entry(Find(texts, "DONEDLG title"), std::string(1024, 'x'))), 3,
                 "cuts it to 1023");
 }
 
 TEST(Check, BytesNotInTheCodePage) {
-    const SourceText* s = Find(ProgramTexts(), "string 5104");
+    const SourceText* s = FindString(ProgramTexts(), IDS_UNINSTALL_CAPTION);
     ExpectOneAt(Check(Head + "; ok\r\n" + Entry(s, "ab\xB0")), 4, "lone lead byte 0xB0");
     ExpectOneAt(Check(Head + Entry(s, "\xB0\"x")), 3, "lone lead byte");
     EXPECT_TRUE(Check(Head + Entry(s, Ansi("卸载"))).empty());

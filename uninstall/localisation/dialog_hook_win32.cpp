@@ -4,8 +4,6 @@
 #include "uninstall/localisation/language_resources.h"
 
 namespace {
-constexpr int HelpButton = 9;
-
 void OpenHelp(HWND dialog, int helpContext) {
     if (helpContext != 0)
         WinHelpA(dialog, "zelkova.hlp", HELP_CONTEXT, static_cast<ULONG_PTR>(helpContext));
@@ -21,7 +19,7 @@ void DialogHook(HWND dialog, UINT message, WPARAM wParam, int helpContext, const
         Translations.LocalizeDialog(dialogName, dialog);
         break;
     case WM_COMMAND:
-        if (LOWORD(wParam) == HelpButton)
+        if (LOWORD(wParam) == IDHELP)
             OpenHelp(dialog, helpContext);
         break;
     case WM_HELP:

@@ -6,6 +6,7 @@
 #include "uninstall/localisation/dialog_hook.h"
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/localisation/res_string_test_file.h"
+#include "uninstall/res/resource_ids.h"
 
 namespace {
 
@@ -78,22 +79,24 @@ class Dialogs : public ::testing::Test {
 TEST_F(Dialogs, TheProgramsTemplatesOpenUnchangedWithoutATable) {
     HWND setup = Open("SETUPDLG", 268);
     EXPECT_EQ(SetupTitle, Text(setup));
-    EXPECT_EQ(OkText, Text(GetDlgItem(setup, 1)));
-    for (int id : {1, 9, 5119, 5120, 5121})
+    EXPECT_EQ(OkText, Text(GetDlgItem(setup, IDOK)));
+    for (int id :
+         {IDOK, IDHELP, IDC_SELECT_ALL_BUTTON, IDC_EXPLANATION_TEXT, IDC_CONTEXT_ITEMS_BUTTON})
         EXPECT_NE(nullptr, GetDlgItem(setup, id)) << id;
-    for (int id = 5101; id <= 5118; id++)
+    for (int id = IDC_ZKV_BOX; id <= IDC_MENU_ICONS_BOX; id++)
         EXPECT_NE(nullptr, GetDlgItem(setup, id)) << id;
     char className[32];
-    GetClassNameA(GetDlgItem(setup, 5120), className, sizeof className);
+    GetClassNameA(GetDlgItem(setup, IDC_EXPLANATION_TEXT), className, sizeof className);
     EXPECT_STREQ("RICHEDIT", className);
-    EXPECT_EQ(0, strncmp("    ", Text(GetDlgItem(setup, 5120)).c_str(), 4));
+    EXPECT_EQ(0, strncmp("    ", Text(GetDlgItem(setup, IDC_EXPLANATION_TEXT)).c_str(), 4));
     HWND items = Open("CONTEXTITEMS", 310);
-    for (int id = 101; id <= 109; id++)
+    for (int id = IDC_EXTRACT_FILES_BOX; id <= IDC_EMAIL_ARCHIVE_BOX; id++)
         EXPECT_NE(nullptr, GetDlgItem(items, id)) << id;
     HWND done = Open("DONEDLG");
-    for (int id : {1, 5101, 5102, 5103, 5104, 5106, 5107})
+    for (int id : {IDOK, IDC_FOLDER_TEXT, IDC_RUN_ZELKOVA_BUTTON, IDC_READ_HELP_BUTTON,
+                   IDC_LICENCE_BUTTON, IDC_HOME_PAGE_BUTTON, IDC_THANKS_TEXT})
         EXPECT_NE(nullptr, GetDlgItem(done, id)) << id;
-    EXPECT_EQ("", Text(GetDlgItem(done, 5101)));
+    EXPECT_EQ("", Text(GetDlgItem(done, IDC_FOLDER_TEXT)));
     EXPECT_EQ(0, GetWindowLongPtrA(setup, GWL_EXSTYLE) & WS_EX_LAYOUTRTL);
 }
 
@@ -105,8 +108,8 @@ TEST_F(Dialogs, TitleAndNonEmptyControlTextsAreTranslatedInTheirSection) {
                      Entry('$', "DONEDLG", SetupTitle, "Done!"));
     HWND setup = Open("SETUPDLG", 268);
     EXPECT_EQ("Setup!", Text(setup));
-    EXPECT_EQ("OK!", Text(GetDlgItem(setup, 1)));
-    EXPECT_EQ(HelpText, Text(GetDlgItem(setup, 9))); // a string-table key is not a dialog key
+    EXPECT_EQ("OK!", Text(GetDlgItem(setup, IDOK)));
+    EXPECT_EQ(HelpText, Text(GetDlgItem(setup, IDHELP))); // a string-table key is not a dialog key
     int empty = 0;
     for (HWND c = GetWindow(setup, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
         empty += Text(c).empty(); // empty texts are not looked up: no "100*100" here
@@ -116,7 +119,7 @@ TEST_F(Dialogs, TitleAndNonEmptyControlTextsAreTranslatedInTheirSection) {
     EXPECT_EQ(before.window.bottom - before.window.top, after.window.bottom - after.window.top);
     HWND done = Open("DONEDLG");
     EXPECT_EQ("Done!", Text(done));
-    EXPECT_EQ("\xcd\xea\xb3\xc9", Text(GetDlgItem(done, 1))); // 完成: no entry in its section
+    EXPECT_EQ("\xcd\xea\xb3\xc9", Text(GetDlgItem(done, IDOK))); // 完成: no entry in its section
 }
 
 // The translators' tool reads the dialog texts from the program's file and
@@ -260,18 +263,18 @@ TEST_F(Dialogs, HelpOpensOnlyForDialogsWithAHelpContext) {
 
     HWND done = Open("DONEDLG");
     SendMessageA(done, WM_HELP, 0, 0);
-    SendMessageA(done, WM_COMMAND, MAKEWPARAM(9, BN_CLICKED), 0);
+    SendMessageA(done, WM_COMMAND, MAKEWPARAM(IDHELP, BN_CLICKED), 0);
     EXPECT_EQ(0, help.count);
 
     HWND setup = Open("SETUPDLG", 268);
-    SendMessageA(setup, WM_COMMAND, MAKEWPARAM(9, BN_CLICKED), 0);
+    SendMessageA(setup, WM_COMMAND, MAKEWPARAM(IDHELP, BN_CLICKED), 0);
     EXPECT_EQ(1, help.count);
     EXPECT_EQ(HELP_CONTEXT, help.command);
     EXPECT_EQ(268, help.context);
     EXPECT_EQ("zelkova.hlp", help.file);
     SendMessageA(setup, WM_HELP, 0, 0);
     EXPECT_EQ(2, help.count);
-    SendMessageA(setup, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), 0); // other buttons: no help
+    SendMessageA(setup, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); // other buttons: no help
     EXPECT_EQ(2, help.count);
     DestroyWindow(helpWindow);
 }

@@ -5,6 +5,7 @@
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/localisation/res_string.h"
 #include "uninstall/localisation/res_string_test_file.h"
+#include "uninstall/res/resource_ids.h"
 
 namespace {
 
@@ -41,8 +42,8 @@ class Strings : public ::testing::Test {
 TEST_F(Strings, WithoutLibraryOrTableTheProgramsOwnTextsAreUsed) {
     EXPECT_FALSE(LanguagePack.loaded);
     EXPECT_EQ(ProgramModule, ResourceModule);
-    EXPECT_STREQ(Caption, ResString(5104));
-    EXPECT_STREQ("https://www.zelkova.example/", ResString(5112));
+    EXPECT_STREQ(Caption, ResString(IDS_UNINSTALL_CAPTION));
+    EXPECT_STREQ("https://www.zelkova.example/", ResString(IDS_HOME_PAGE_URL));
     EXPECT_STREQ("", ResString(4242)); // in neither module
     LanguagePack.Unload();            // nothing loaded: nothing changes
     EXPECT_EQ(ProgramModule, ResourceModule);
@@ -51,7 +52,7 @@ TEST_F(Strings, WithoutLibraryOrTableTheProgramsOwnTextsAreUsed) {
 TEST_F(Strings, TheRingHoldsTheLastEightResults) {
     const char* results[10];
     for (int i = 0; i < 10; i++)
-        results[i] = ResString(i % 2 ? 5104 : 5112);
+        results[i] = ResString(i % 2 ? IDS_UNINSTALL_CAPTION : IDS_HOME_PAGE_URL);
     EXPECT_EQ(results[0], results[8]);
     EXPECT_EQ(results[1], results[9]);
     for (int i = 2; i < 10; i++)
@@ -63,33 +64,35 @@ TEST_F(Strings, TheRingHoldsTheLastEightResults) {
 
 TEST_F(Strings, TheLibraryWinsUnlessATableIsLoaded) {
     UseSampleLibrary();
-    EXPECT_STREQ("Uninstall Zelkova", ResString(5104));
+    EXPECT_STREQ("Uninstall Zelkova", ResString(IDS_UNINSTALL_CAPTION));
     // A module without a string table falls back to the program per id.
     HMODULE noStrings = LoadLibraryA("riched32.dll");
     ASSERT_NE(nullptr, noStrings);
     char probe[8];
-    ASSERT_EQ(0, LoadStringA(noStrings, 5104, probe, sizeof probe));
+    ASSERT_EQ(0, LoadStringA(noStrings, IDS_UNINSTALL_CAPTION, probe, sizeof probe));
     ResourceModule = noStrings;
-    EXPECT_STREQ(Caption, ResString(5104));
+    EXPECT_STREQ(Caption, ResString(IDS_UNINSTALL_CAPTION));
     FreeLibrary(noStrings);
     // With a table, the program's own strings are the source texts.
     ResourceModule = library;
     LoadTranslations(Entry('s', nullptr, Caption, "Remove it"));
-    EXPECT_STREQ("Remove it", ResString(5104));
-    EXPECT_STREQ("https://www.zelkova.example/", ResString(5112));
+    EXPECT_STREQ("Remove it", ResString(IDS_UNINSTALL_CAPTION));
+    EXPECT_STREQ("https://www.zelkova.example/", ResString(IDS_HOME_PAGE_URL));
 }
 
 TEST_F(Strings, FormatUsesOneTextArgumentAndCutsToFit) {
     char text[64];
-    FormatResString(5106, "C:\\Zelkova\\uninstall.exe", text, sizeof text);
+    FormatResString(IDS_DELETE_BY_HAND, "C:\\Zelkova\\uninstall.exe", text, sizeof text);
     EXPECT_EQ(std::string(DeleteByHand, 15) + "C:\\Zelkova\\uninstall.exe", text);
     char small[18];
-    FormatResString(5106, "C:\\x", small, sizeof small); // 14 bytes of text, then 4 more
+    // 14 bytes of text, then 4 more
+    FormatResString(IDS_DELETE_BY_HAND, "C:\\x", small, sizeof small);
     EXPECT_EQ(std::string(DeleteByHand, 15) + "C:", small);
     char half[4]; // room for one and a half characters: the cut keeps one
-    FormatResString(5106, "x", half, sizeof half);
+    FormatResString(IDS_DELETE_BY_HAND, "x", half, sizeof half);
     EXPECT_STREQ("\xc4\xe3", half);
-    FormatResString(5104, "arg", text, sizeof text); // no "%s" even in the own text
+    // No "%s" even in the own text.
+    FormatResString(IDS_UNINSTALL_CAPTION, "arg", text, sizeof text);
     EXPECT_STREQ("arg", text);
 }
 
@@ -99,22 +102,22 @@ TEST_F(Strings, HostileTranslationsNeverReachTheFormatter) {
     char text[128];
     for (const char* value : hostile) {
         LoadTranslations(Entry('s', nullptr, DeleteByHand, value));
-        EXPECT_STREQ(value, ResString(5106)); // the translation itself is loaded
-        FormatResString(5106, "C:\\p", text, sizeof text);
+        EXPECT_STREQ(value, ResString(IDS_DELETE_BY_HAND)); // the translation itself is loaded
+        FormatResString(IDS_DELETE_BY_HAND, "C:\\p", text, sizeof text);
         EXPECT_EQ(std::string(DeleteByHand, 15) + "C:\\p", text) << value;
     }
     LoadTranslations(Entry('s', nullptr, DeleteByHand, "Delete %s by hand (100%%)"));
-    FormatResString(5106, "C:\\p", text, sizeof text);
+    FormatResString(IDS_DELETE_BY_HAND, "C:\\p", text, sizeof text);
     EXPECT_STREQ("Delete C:\\p by hand (100%)", text);
 }
 
 TEST_F(Strings, LibraryTextsAreFormatsAndTranslationsStillChecked) {
     UseSampleLibrary();
     char text[128];
-    FormatResString(5106, "C:\\p", text, sizeof text);
+    FormatResString(IDS_DELETE_BY_HAND, "C:\\p", text, sizeof text);
     EXPECT_STREQ("You should delete C:\\p manually", text);
     LoadTranslations(Entry('s', nullptr, DeleteByHand, "%s and %s"));
-    FormatResString(5106, "C:\\p", text, sizeof text);
+    FormatResString(IDS_DELETE_BY_HAND, "C:\\p", text, sizeof text);
     EXPECT_EQ(std::string(DeleteByHand, 15) + "C:\\p", text);
 }
 

@@ -11,6 +11,7 @@
 #include "uninstall/common/windows_version.h"
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/localisation/res_string.h"
+#include "uninstall/res/resource_ids.h"
 #include "uninstall/removal/batch_file.h"
 #include "uninstall/removal/batch_text.h"
 #include "uninstall/removal/clean_registry.h"
@@ -27,21 +28,22 @@ constexpr const char* HelpIndexFiles[] = {"zelkova.gid", "zelkova.fts"};
 // "Uninstall completed", a line break and the string detail with path.
 static void ShowRemovalNotice(int detail, const char* path) {
     char text[MessageSize];
-    CopyCut(text, sizeof text, ResString(5105));
+    CopyCut(text, sizeof text, ResString(IDS_UNINSTALL_DONE));
     std::size_t length = std::strlen(text);
     if (length + 2 < sizeof text) {
         text[length++] = '\n';
         FormatResString(detail, path, text + length, sizeof text - length);
     }
-    MessageBoxA(nullptr, text, ResString(5104), MB_ICONINFORMATION | MB_SETFOREGROUND);
+    MessageBoxA(nullptr, text, ResString(IDS_UNINSTALL_CAPTION),
+                MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
 
-void ShowManualRemovalNotice(const char* path) { ShowRemovalNotice(5106, path); }
+void ShowManualRemovalNotice(const char* path) { ShowRemovalNotice(IDS_DELETE_BY_HAND, path); }
 
 static void ShowListFileError() {
     char text[MessageSize];
-    FormatResString(5108, ListFileName, text, sizeof text);
-    MessageBoxA(nullptr, text, ResString(5104), MB_ICONERROR | MB_SETFOREGROUND);
+    FormatResString(IDS_NO_LIST_FILE, ListFileName, text, sizeof text);
+    MessageBoxA(nullptr, text, ResString(IDS_UNINSTALL_CAPTION), MB_ICONERROR | MB_SETFOREGROUND);
 }
 
 // Registry, language library, help index and listed files; what is still
@@ -95,8 +97,9 @@ int RunUninstall(bool silent) {
     CopyWhole(shownFolder, sizeof shownFolder, folder); // the same size: it fits
     AppendBackslash(folder); // room kept above
 
-    if (!silent && MessageBoxA(nullptr, ResString(5107), ResString(5104),
-                               MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) != IDYES)
+    if (!silent &&
+        MessageBoxA(nullptr, ResString(IDS_CONFIRM_UNINSTALL), ResString(IDS_UNINSTALL_CAPTION),
+                    MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) != IDYES)
         return 0; // declined: nothing changed
     Leftovers left = Leftovers::None;
     if (!inFolder || !RemoveInstallation(folder, program, &left)) {
@@ -113,7 +116,8 @@ int RunUninstall(bool silent) {
     }
     // Told before the batch run starts, which must find this process gone.
     if (left != Leftovers::None && !silent)
-        ShowRemovalNotice(left == Leftovers::Scheduled ? 5113 : 5106, shownFolder);
+        ShowRemovalNotice(left == Leftovers::Scheduled ? IDS_DELETE_AT_RESTART : IDS_DELETE_BY_HAND,
+                          shownFolder);
     // The batch run starts in the parent folder, so that the program folder
     // is nobody's current directory when it is removed.
     SetCurrentDirectoryA("..");

@@ -14,6 +14,7 @@
 #include "uninstall/common/format.h"
 #include "uninstall/common/windows_version.h"
 #include "uninstall/localisation/res_string.h"
+#include "uninstall/res/resource_ids.h"
 #include "uninstall/registry/registry.h"
 #include "uninstall/setup/archive_types.h"
 #include "uninstall/setup/new_menu.h"
@@ -134,14 +135,14 @@ constexpr char OpenCommand[] = "\"%s\" \"%%1\"";
 constexpr char ShellOpen[] = "\\shell\\open\\command";
 
 const ProgIdEntry ProgIdEntries[] = {
-    {ZkvProgId, "", 5109, nullptr},
+    {ZkvProgId, "", IDS_ZKV_FILE_TYPE, nullptr},
     {ZkvProgId, ShellOpen, 0, OpenCommand},
     {ZkvProgId, "\\DefaultIcon", 0, "%s,0"},
-    {ZipProgId, "", 5110, nullptr},
+    {ZipProgId, "", IDS_ZIP_FILE_TYPE, nullptr},
     {ZipProgId, ShellOpen, 0, OpenCommand},
     {ZipProgId, "\\DefaultIcon", 0, "%s,0"},
     {RevExtension, "", 0, RevProgId},
-    {RevProgId, "", 5111, nullptr},
+    {RevProgId, "", IDS_REV_FILE_TYPE, nullptr},
     {RevProgId, ShellOpen, 0, OpenCommand},
     {RevProgId, "\\DefaultIcon", 0, "%s,1"},
 };

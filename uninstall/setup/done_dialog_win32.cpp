@@ -5,19 +5,13 @@
 #include "uninstall/common/shell.h"
 #include "uninstall/localisation/dialog_hook.h"
 #include "uninstall/localisation/res_string.h"
+#include "uninstall/res/resource_ids.h"
 #include "uninstall/setup/installation_folder.h"
 #include "uninstall/setup/quoted_path.h"
 #include "uninstall/setup/setup_dialogs.h"
 #include "uninstall/state/program_state.h"
 
 namespace {
-constexpr int FolderId = 5101;
-constexpr int StartZelkovaId = 5102;
-constexpr int HelpId = 5103;
-constexpr int LicenceId = 5104;
-constexpr int HomePageId = 5106;
-constexpr int ThanksId = 5107;
-
 void StartZelkova() {
     char program[PathSize];
     char command[PathSize + 2];
@@ -36,9 +30,11 @@ void OpenLicence() {
 
 void InitDoneDialog(HWND dialog) {
     SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(AppIcon));
-    SendDlgItemMessageA(dialog, ThanksId, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont), FALSE);
+    SendDlgItemMessageA(dialog, IDC_THANKS_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont),
+                        FALSE);
     char folder[PathSize];
-    if (GetInstallationFolder(folder, sizeof folder)) SetDlgItemTextA(dialog, FolderId, folder);
+    if (GetInstallationFolder(folder, sizeof folder))
+        SetDlgItemTextA(dialog, IDC_FOLDER_TEXT, folder);
     if (SilentMode) SendMessageA(dialog, WM_COMMAND, IDOK, 0);
 }
 } // namespace
@@ -55,17 +51,17 @@ INT_PTR CALLBACK DoneDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     case IDCANCEL:
         EndDialog(dialog, 1);
         break;
-    case StartZelkovaId:
+    case IDC_RUN_ZELKOVA_BUTTON:
         StartZelkova();
         break;
-    case HelpId:
+    case IDC_READ_HELP_BUTTON:
         WinHelpA(dialog, "zelkova.hlp", HELP_FINDER, 0);
         break;
-    case LicenceId:
+    case IDC_LICENCE_BUTTON:
         OpenLicence();
         break;
-    case HomePageId:
-        ShellExecuteA(nullptr, "open", ResString(5112), nullptr, "", SW_SHOWNORMAL);
+    case IDC_HOME_PAGE_BUTTON:
+        ShellExecuteA(nullptr, "open", ResString(IDS_HOME_PAGE_URL), nullptr, "", SW_SHOWNORMAL);
         break;
     }
     return TRUE;

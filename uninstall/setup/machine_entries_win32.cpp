@@ -4,7 +4,7 @@
 //       (default)        <program folder>\Zelkova.exe
 //       Path             <current directory>
 //   HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelkova archiver
-//       DisplayName           string 5101
+//       DisplayName           string IDS_DISPLAY_NAME
 //       UninstallString       <this program>, quoted when its path holds a blank
 //       QuietUninstallString  "<this program>" /uninstall /s
 //       DisplayIcon           "<program folder>\Zelkova.exe",0
@@ -18,6 +18,7 @@
 #include "uninstall/common/program_path.h"
 #include "uninstall/common/text.h"
 #include "uninstall/localisation/res_string.h"
+#include "uninstall/res/resource_ids.h"
 #include "uninstall/registry/registry.h"
 #include "uninstall/removal/list_entries.h"
 #include "uninstall/setup/installation_folder.h"
@@ -69,7 +70,7 @@ void RegisterAppPath() {
 }
 
 void RegisterUninstallEntry() {
-    SetRegString(HKEY_LOCAL_MACHINE, UninstallEntryKey, "DisplayName", ResString(5101));
+    SetRegString(HKEY_LOCAL_MACHINE, UninstallEntryKey, "DisplayName", ResString(IDS_DISPLAY_NAME));
     char program[PathSize];
     char command[PathSize + 32];
     if (!GetProgramPath(program, sizeof program))

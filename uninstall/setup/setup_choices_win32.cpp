@@ -1,6 +1,7 @@
 #include "uninstall/setup/setup_choices.h"
 #include <windows.h>
 #include "uninstall/registry/registry.h"
+#include "uninstall/res/resource_ids.h"
 #include "uninstall/setup/archive_types.h"
 #include "uninstall/setup/machine_entries.h"
 #include "uninstall/setup/prog_ids.h"
@@ -8,12 +9,12 @@
 #include "uninstall/setup/shell_integration.h"
 
 const SetupOption SetupOptions[SetupOptionCount] = {
-    {5113, "Setup\\Links", "Desktop", 0, &SetupChoices::Desktop},
-    {5114, "Setup\\Links", "StartMenu", 0, &SetupChoices::StartMenu},
-    {5115, "Setup\\Links", "Programs", 1, &SetupChoices::Programs},
-    {ShellExtBoxId, "Setup", "ShellExt", 1, &SetupChoices::ShellExt},
-    {CascadedMenuBoxId, "Setup", "CascadedMenu", 0, &SetupChoices::CascadedMenu},
-    {MenuIconsBoxId, "Setup", "MenuIcons", 1, &SetupChoices::MenuIcons},
+    {IDC_DESKTOP_BOX, "Setup\\Links", "Desktop", 0, &SetupChoices::Desktop},
+    {IDC_START_MENU_BOX, "Setup\\Links", "StartMenu", 0, &SetupChoices::StartMenu},
+    {IDC_PROGRAM_GROUP_BOX, "Setup\\Links", "Programs", 1, &SetupChoices::Programs},
+    {IDC_SHELL_EXT_BOX, "Setup", "ShellExt", 1, &SetupChoices::ShellExt},
+    {IDC_CASCADED_MENU_BOX, "Setup", "CascadedMenu", 0, &SetupChoices::CascadedMenu},
+    {IDC_MENU_ICONS_BOX, "Setup", "MenuIcons", 1, &SetupChoices::MenuIcons},
 };
 
 namespace {

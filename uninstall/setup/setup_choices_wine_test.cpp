@@ -72,7 +72,8 @@ TEST_F(Choices, MachineEntriesNameTheProgramFolderAndThisProgram) {
     char current[MAX_PATH];
     GetCurrentDirectoryA(sizeof current, current);
     EXPECT_EQ(current, Value(HKEY_LOCAL_MACHINE, AppPathKey, "Path"));
-    EXPECT_EQ("Zelkova \xD1\xB9\xCB\xF5\xCE\xC4\xBC\xFE\xB9\xDC\xC0\xED\xC6\xF7", // string 5101
+    // IDS_DISPLAY_NAME in code page 936.
+    EXPECT_EQ("Zelkova \xD1\xB9\xCB\xF5\xCE\xC4\xBC\xFE\xB9\xDC\xC0\xED\xC6\xF7",
               Value(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName"));
     char program[MAX_PATH];
     GetModuleFileNameA(nullptr, program, sizeof program);

@@ -6,6 +6,7 @@
 #include "uninstall/localisation/dialog_hook.h"
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/registry/registry.h"
+#include "uninstall/res/resource_ids.h"
 #include "uninstall/setup/machine_entries.h"
 #include "uninstall/setup/setup_choices.h"
 #include "uninstall/setup/setup_dialogs.h"
@@ -13,31 +14,31 @@
 #include "uninstall/state/program_state.h"
 
 namespace {
-constexpr int SelectAllButtonId = 5119;
-constexpr int ExplanationId = 5120;
-constexpr int ContextItemsButtonId = 5121;
+static_assert(IDC_ISO_BOX - IDC_ZKV_BOX + 1 == ArchiveGroupCount, "one type box per group");
 
-// CONTEXTITEMS boxes 101..109, in this order.
+// The values of the CONTEXTITEMS boxes, in the order of their ids.
 const char* const MenuItemValues[] = {"ExtrTo", "ExtrHere", "Extr",     "ExtrSep", "OpenSFX",
                                       "AddTo",  "AddArc",   "EmailArc", "EmailOpt"};
-constexpr int FirstMenuItemId = 101;
+static_assert(IDC_EMAIL_ARCHIVE_BOX - IDC_EXTRACT_FILES_BOX + 1 ==
+                  sizeof MenuItemValues / sizeof MenuItemValues[0],
+              "one box per value");
 const char MenuItemsKey[] = "Setup\\MenuItems";
 
 void ShowChoices(HWND dialog, const SetupChoices& choices) {
     for (int group = 0; group < ArchiveGroupCount; ++group) {
-        CheckDlgButton(dialog, FirstTypeBoxId + group, choices.Associate[group]);
+        CheckDlgButton(dialog, IDC_ZKV_BOX + group, choices.Associate[group]);
     }
     for (const SetupOption& option : SetupOptions) {
         CheckDlgButton(dialog, option.controlId, choices.*option.field);
     }
-    EnableDlgItem(dialog, CascadedMenuBoxId, choices.ShellExt);
-    EnableDlgItem(dialog, MenuIconsBoxId, choices.ShellExt);
+    EnableDlgItem(dialog, IDC_CASCADED_MENU_BOX, choices.ShellExt);
+    EnableDlgItem(dialog, IDC_MENU_ICONS_BOX, choices.ShellExt);
 }
 
 SetupChoices ReadChoices(HWND dialog) {
     SetupChoices choices;
     for (int group = 0; group < ArchiveGroupCount; ++group) {
-        choices.Associate[group] = IsDlgButtonChecked(dialog, FirstTypeBoxId + group) != 0;
+        choices.Associate[group] = IsDlgButtonChecked(dialog, IDC_ZKV_BOX + group) != 0;
     }
     for (const SetupOption& option : SetupOptions) {
         choices.*option.field = IsDlgButtonChecked(dialog, option.controlId) != 0;
@@ -59,7 +60,8 @@ void InitSetupDialog(HWND dialog) {
     ShowChoices(dialog, choices);
     SetForegroundWindow(dialog);
     SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(AppIcon));
-    SendDlgItemMessageA(dialog, ExplanationId, EM_SETBKGNDCOLOR, 0, GetSysColor(COLOR_BTNFACE));
+    SendDlgItemMessageA(dialog, IDC_EXPLANATION_TEXT, EM_SETBKGNDCOLOR, 0,
+                        GetSysColor(COLOR_BTNFACE));
     if (SilentMode) SendMessageA(dialog, WM_COMMAND, IDOK, 0);
 }
 } // namespace
@@ -78,15 +80,15 @@ INT_PTR CALLBACK SetupDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
     case IDCANCEL:
         EndDialog(dialog, 0);
         break;
-    case ShellExtBoxId:
-        ShowChoices(dialog, ReadChoices(dialog)); // refreshes 5117 and 5118
+    case IDC_SHELL_EXT_BOX:
+        ShowChoices(dialog, ReadChoices(dialog)); // enables or greys the two boxes below
         break;
-    case SelectAllButtonId:
+    case IDC_SELECT_ALL_BUTTON:
         for (int group = 0; group < ArchiveGroupCount; ++group) {
-            CheckDlgButton(dialog, FirstTypeBoxId + group, BST_CHECKED);
+            CheckDlgButton(dialog, IDC_ZKV_BOX + group, BST_CHECKED);
         }
         break;
-    case ContextItemsButtonId:
+    case IDC_CONTEXT_ITEMS_BUTTON:
         DialogBoxParamA(ResourceModule, "CONTEXTITEMS", dialog, ContextItemsDlgProc, 0);
         break;
     }
@@ -95,7 +97,7 @@ INT_PTR CALLBACK SetupDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
 
 INT_PTR CALLBACK ContextItemsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     DialogHook(dialog, message, wParam, 310, "CONTEXTITEMS");
-    int id = FirstMenuItemId;
+    int id = IDC_EXTRACT_FILES_BOX;
     switch (message) {
     case WM_HELP:
         return TRUE;

@@ -12,8 +12,3 @@ struct SetupOption {
 
 constexpr int SetupOptionCount = 6;
 extern const SetupOption SetupOptions[SetupOptionCount];
-
-constexpr int FirstTypeBoxId = 5101; // 5101..5112 follow the archive groups
-constexpr int ShellExtBoxId = 5116;
-constexpr int CascadedMenuBoxId = 5117;
-constexpr int MenuIconsBoxId = 5118;

@@ -9,6 +9,7 @@
 #include "uninstall/common/text.h"
 #include "uninstall/common/windows_version.h"
 #include "uninstall/localisation/res_string.h"
+#include "uninstall/res/resource_ids.h"
 #include "uninstall/common/program_path.h"
 #include "uninstall/setup/shell_integration.h"
 #include "uninstall/setup/shell_link.h"
@@ -80,8 +81,9 @@ void UpdateShortcuts(const SetupChoices& choices, char* groupFolder) {
     SpecialFolder(allocator, CSIDL_STARTMENU, folder);
     UpdateLink(folder, choices.StartMenu, linkTarget);
 
-    const GroupLink links[3] = {
-        {"Zelkova", "Zelkova.exe"}, {ResString(5102), "Zelkova.hlp"}, {ResString(5103), "Zkv.txt"}};
+    const GroupLink links[3] = {{"Zelkova", "Zelkova.exe"},
+                                {ResString(IDS_HELP_LINK), "Zelkova.hlp"},
+                                {ResString(IDS_MANUAL_LINK), "Zkv.txt"}};
     if (SpecialFolder(allocator, CSIDL_PROGRAMS, folder)) {
         UpdateGroup(folder, choices.Programs, haveTarget, links, groupFolder);
     }

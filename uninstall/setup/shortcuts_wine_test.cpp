@@ -6,6 +6,7 @@
 #include <string>
 #include "uninstall/common/program_path.h"
 #include "uninstall/localisation/res_string.h"
+#include "uninstall/res/resource_ids.h"
 #include "uninstall/setup/shell_integration.h"
 #include "uninstall/setup/shell_link.h"
 #include "uninstall/setup/wine_test_support.h"
@@ -85,8 +86,8 @@ TEST_F(Shortcuts, LinksPointAtTheProgramFolderAndGroupsAreMadeOnce) {
               LinkTarget(Folder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk", &description));
     EXPECT_EQ("Zelkova", description);
     EXPECT_EQ(ProgramFile("Zelkova.exe"), LinkTarget(Folder(CSIDL_STARTMENU) + "\\Zelkova.lnk"));
-    std::string help = ResString(5102);
-    std::string manual = ResString(5103);
+    std::string help = ResString(IDS_HELP_LINK);
+    std::string manual = ResString(IDS_MANUAL_LINK);
     ASSERT_FALSE(help.empty() || manual.empty());
     for (const std::string& group : {userGroup, commonGroup}) {
         EXPECT_EQ(3, FilesIn(group)) << group;

@@ -5,6 +5,7 @@
 #include <ole2.h>
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/localisation/language_resources.h"
+#include "uninstall/res/resource_ids.h"
 #include "uninstall/state/program_state.h"
 #include "uninstall/startup/run_mode.h"
 
@@ -13,7 +14,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Translations.Load("uninstall.lng");
     OleInitialize(nullptr);
     HMODULE richEdit = LoadLibraryA("riched32.dll"); // registers the "RICHEDIT" class
-    AppIcon = LoadIconA(ResourceModule, "ZKVICON");
+    AppIcon = LoadIconA(ResourceModule, RESOURCE_ID_TEXT(IDI_ZELKOVA));
     BoldFont = CreateFontA(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                            DEFAULT_PITCH | FF_DONTCARE, "\xcb\xce\xcc\xe5"); // 宋体 in code page 936
