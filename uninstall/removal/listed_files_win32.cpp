@@ -13,6 +13,8 @@ namespace {
 constexpr int PathSize = 1024;
 constexpr int WininitSize = 32 * 1024; // far more than the file ever holds
 constexpr int DeleteLinesSize = 8 * 1024;
+// WININIT.INI as read and as written.
+char WininitBefore[WininitSize], WininitAfter[WininitSize];
 
 bool RemoveEntry(const char* path) {
     DWORD attributes = GetFileAttributesA(path);
@@ -72,18 +74,19 @@ bool BootDeletions::WriteWininit() const {
     if (!FormatWhole(name, sizeof name, "%sWININIT.INI", windows))
         return false;
 
-    static char before[WininitSize], after[WininitSize];
+    char* const before = WininitBefore;
+    char* const after = WininitAfter;
     DWORD read = 0;
     HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
-        bool whole = ReadFile(file, before, sizeof before, &read, nullptr) && read < sizeof before;
+        bool whole = ReadFile(file, before, WininitSize, &read, nullptr) && read < WininitSize;
         CloseHandle(file);
         if (!whole)
             return false; // never cut another program's lines
     } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
         return false;
     }
-    long total = AddRenameLines(before, read, lines, after, sizeof after);
+    long total = AddRenameLines(before, read, lines, after, WininitSize);
     if (total < 0)
         return false;
     file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
