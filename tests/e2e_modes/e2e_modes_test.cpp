@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 #include "tests/driver/ui_driver.h"
+#include "tests/support/files.h"
 #include "uninstall/localisation/crc32.h"
 
 namespace {
@@ -21,18 +22,14 @@ class Modes : public ::testing::Test {
     ui::Process process{};
 
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        folder = std::string(temp) + ui::Ansi("卸载测试 模式");
+        folder = test_files::TempFolder() + ui::Ansi("卸载测试 模式");
         CreateDirectoryA(folder.c_str(), nullptr);
         program = folder + "\\uninstall.exe";
         ASSERT_TRUE(CopyFileA(ui::ArgumentPath(1).c_str(), program.c_str(), FALSE));
     }
     void TearDown() override {
         ui::EndProcess(process);
-        for (const char* name : {"uninstall.exe", "zkvlng.dll", "uninstall.lng"})
-            DeleteFileA((folder + "\\" + name).c_str());
-        RemoveDirectoryA(folder.c_str());
+        test_files::RemoveTree(folder);
     }
 
     void Start(const char* arguments) {
@@ -74,10 +71,8 @@ class Modes : public ::testing::Test {
     void WriteTranslation(const std::string& entries) {
         WriteFile("; translation for a test\r\n***messages***\r\n" + entries + "\r\n\r\n");
     }
-    void WriteFile(const std::string& text) {
-        FILE* f = fopen((folder + "\\uninstall.lng").c_str(), "wb");
-        fwrite(text.data(), 1, text.size(), f);
-        fclose(f);
+    void WriteFile(const std::string& text, CallSite at = {}) {
+        test_files::Write(folder + "\\uninstall.lng", text, at);
     }
 };
 

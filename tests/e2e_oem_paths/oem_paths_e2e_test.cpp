@@ -7,28 +7,13 @@
 #include <string>
 
 #include "tests/driver/ui_driver.h"
+#include "tests/support/files.h"
 #include "uninstall/removal/batch_file.h"
 
 namespace {
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void Write(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
-    DWORD done;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-    CloseHandle(file);
-}
-
-// Removes what a test staged, innermost first.
-void Remove(const std::string& folder, std::initializer_list<const char*> files) {
-    for (const char* name : files)
-        DeleteFileA((folder + "\\" + name).c_str());
-    RemoveDirectoryA(folder.c_str());
-}
+using test_files::Exists;
+using test_files::Write;
 
 bool AllAscii(const char* text) {
     for (; *text; ++text)
@@ -120,10 +105,8 @@ class UninstallFrom : public WesternSystem {
             SetEnvironmentVariableA("TEMP", savedTemp);
             RemoveDirectoryA(temp.c_str());
         }
-        Remove(decoy, {"uninstall.exe", "readme.txt"});
-        RemoveDirectoryA(decoyParent.c_str());
-        Remove(folder, {"uninstall.exe", "readme.txt", "Uninstall.lst"});
-        RemoveDirectoryA(parent.c_str());
+        test_files::RemoveTree(decoyParent);
+        test_files::RemoveTree(parent);
     }
 
     // Runs the uninstall as Add/Remove Programs does, answers Yes, and
@@ -137,9 +120,7 @@ class UninstallFrom : public WesternSystem {
         ui::AnswerMessageBox(box, IDYES);
         EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 30000))
             << folder << " still there";
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        const std::string batch = std::string(temp) + "Uninstall_Zkv.Bat";
+        const std::string batch = test_files::TempFolder() + "Uninstall_Zkv.Bat";
         EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(batch); }, 10000))
             << "the batch run did not end";
     }

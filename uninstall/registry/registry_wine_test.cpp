@@ -2,7 +2,7 @@
 // each test removes again.
 #include <gtest/gtest.h>
 #include <string>
-#include "uninstall/registry/raw_registry_wine_test.h"
+#include "tests/support/raw_registry.h"
 #include "uninstall/registry/registry.h"
 
 namespace {

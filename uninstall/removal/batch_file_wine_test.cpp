@@ -5,7 +5,7 @@
 
 #include "uninstall/removal/batch_file.h"
 #include "uninstall/removal/batch_text.h"
-#include "uninstall/removal/scratch_folder_wine_test.h"
+#include "tests/support/files.h"
 
 namespace {
 
@@ -61,11 +61,11 @@ void RunBatchInFolder(bool withoutComspec) {
     ASSERT_TRUE(StartBatch(batch.c_str(), true));
     SetEnvironmentVariableA("COMSPEC", saved);
 
-    for (int i = 0; i < 200 && (ScratchFolder::Exists(folder) || ScratchFolder::Exists(batch)); ++i)
+    for (int i = 0; i < 200 && (test_files::Exists(folder) || test_files::Exists(batch)); ++i)
         Sleep(50);
-    EXPECT_FALSE(ScratchFolder::Exists(program));
-    EXPECT_FALSE(ScratchFolder::Exists(folder));
-    EXPECT_FALSE(ScratchFolder::Exists(batch));
+    EXPECT_FALSE(test_files::Exists(program));
+    EXPECT_FALSE(test_files::Exists(folder));
+    EXPECT_FALSE(test_files::Exists(batch));
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, sizeof windows);
     SetCurrentDirectoryA(windows);
