@@ -13,6 +13,7 @@
 #include "tests/driver/ui_driver.h"
 #include "tests/support/files.h"
 #include "tests/support/links.h"
+#include "tests/support/registry_snapshot.h"
 #include "uninstall/setup/wine_test_support.h"
 
 using namespace setup_test;
@@ -95,17 +96,31 @@ class SetupEndToEnd : public ::testing::Test {
   protected:
     ui::Process program = {nullptr, 0};
 
+    registry_snapshot::Snapshot before;
+
     void SetUp() override {
+        GetDesktopWindow(); // the desktop process starts from this one, not from setup
         Undo();
+        before = registry_snapshot::Registry();
         SetString(Classes, ".zip", "", "CompressedFolder");
         SetString(Classes, ".zip", "Content Type", "application/x-zip-compressed");
         SetString(Classes, ".cab", "", "CabFolder");
         SetString(Classes, ".iso", "", "DiscImage");
     }
     void TearDown() override {
+        // Setup opens the new program group; under Wine that starts an
+        // explorer.exe that stays, in the program folder.
+        if (program.id)
+            ui::EndProcessesNamed("explorer.exe", program.id);
         ui::EndProcess(program);
         ui::EndProcessesNamed("Zelkova.exe"); // started by DONEDLG's buttons
         Undo();
+        // The clean-up takes away all that setup wrote: what stays is only
+        // the emptied keys that all programs share.
+        const registry_snapshot::Snapshot after = registry_snapshot::Registry();
+        EXPECT_EQ(registry_snapshot::Difference(before, after), "") << "taken although there before";
+        EXPECT_EQ(registry_snapshot::UnsharedLeftovers(after, before), "") << "left by the test";
+        EXPECT_FALSE(test_files::Exists(Folder));
     }
     // Everything setup may have written, and the staged folder.
     static void Undo() {
