@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/driver/ui_driver.h"
+#include "tests/support/environment.h"
 #include "tests/support/files.h"
 #include "uninstall/removal/batch_file.h"
 
@@ -69,7 +70,7 @@ TEST_F(WesternSystem, ALetterTheOemCodePageLacksGivesTheShortFormOrNothing) {
 class UninstallFrom : public WesternSystem {
   protected:
     std::string parent, folder, decoyParent, decoy, temp;
-    char savedTmp[MAX_PATH] = "", savedTemp[MAX_PATH] = "";
+    EnvironmentChange environment;
     ui::Process process{};
 
     void Stage(const std::string& parentName, const std::string& lookAlike) {
@@ -92,17 +93,14 @@ class UninstallFrom : public WesternSystem {
     void UseTempFolder(const std::string& path) {
         temp = path;
         ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr)) << temp;
-        GetEnvironmentVariableA("TMP", savedTmp, sizeof savedTmp);
-        GetEnvironmentVariableA("TEMP", savedTemp, sizeof savedTemp);
-        SetEnvironmentVariableA("TMP", temp.c_str());
-        SetEnvironmentVariableA("TEMP", temp.c_str());
+        for (const char* name : {"TMP", "TEMP"})
+            environment.Set(name, temp.c_str());
     }
 
     void TearDown() override {
         ui::EndProcess(process);
         if (!temp.empty()) {
-            SetEnvironmentVariableA("TMP", savedTmp);
-            SetEnvironmentVariableA("TEMP", savedTemp);
+            environment.Restore();
             RemoveDirectoryA(temp.c_str());
         }
         test_files::RemoveTree(decoyParent);

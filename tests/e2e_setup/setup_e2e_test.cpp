@@ -27,13 +27,17 @@ const char AppPathKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Pat
 const char MenuItems[] = "Software\\Zelkova\\Setup\\MenuItems";
 const char Clsid[] = "{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}";
 const char ClassKey[] = "CLSID\\{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}";
-const char ExeHandlerKey[] = "exefile\\shellex\\PropertySheetHandlers\\{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}";
-const char ApprovedKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
+const char ExeHandlerKey[] =
+    "exefile\\shellex\\PropertySheetHandlers\\{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}";
+const char ApprovedKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
 // The handler entries of the shell extension in keys that all programs share.
-const char* const SharedHandlerKeys[] = {
-    "*\\shellex\\ContextMenuHandlers\\Zelkova",         "Folder\\shellex\\ContextMenuHandlers\\Zelkova",
-    "Folder\\shellex\\DragDropHandlers\\Zelkova",       "Drive\\shellex\\DragDropHandlers\\Zelkova",
-    "Directory\\shellex\\ContextMenuHandlers\\Zelkova", "Directory\\shellex\\DragDropHandlers\\Zelkova"};
+const char* const SharedHandlerKeys[] = {"*\\shellex\\ContextMenuHandlers\\Zelkova",
+                                         "Folder\\shellex\\ContextMenuHandlers\\Zelkova",
+                                         "Folder\\shellex\\DragDropHandlers\\Zelkova",
+                                         "Drive\\shellex\\DragDropHandlers\\Zelkova",
+                                         "Directory\\shellex\\ContextMenuHandlers\\Zelkova",
+                                         "Directory\\shellex\\DragDropHandlers\\Zelkova"};
 const char* const MenuItemValues[] = {"ExtrTo", "ExtrHere", "Extr", "ExtrSep", "OpenSFX",
                                       "AddTo", "AddArc", "EmailArc", "EmailOpt"};
 
@@ -48,7 +52,8 @@ void DeleteZelkovaExtensions() {
         if (name[0] == '.' && _strnicmp(Value(Classes, name, "").c_str(), "Zelkova", 7) == 0)
             owned.push_back(name);
     }
-    for (const std::string& extension : owned) DeleteTree(Classes, extension.c_str());
+    for (const std::string& extension : owned)
+        DeleteTree(Classes, extension.c_str());
 }
 
 std::string FileText(const std::string& path) {
@@ -110,15 +115,15 @@ class SetupEndToEnd : public ::testing::Test {
     void TearDown() override {
         // Setup opens the new program group; under Wine that starts an
         // explorer.exe that stays, in the program folder.
-        if (program.id)
-            ui::EndProcessesNamed("explorer.exe", program.id);
+        if (program.id) ui::EndProcessesNamed("explorer.exe", program.id);
         ui::EndProcess(program);
         ui::EndProcessesNamed("Zelkova.exe"); // started by DONEDLG's buttons
         Undo();
         // The clean-up takes away all that setup wrote: what stays is only
         // the emptied keys that all programs share.
         const registry_snapshot::Snapshot after = registry_snapshot::Registry();
-        EXPECT_EQ(registry_snapshot::Difference(before, after), "") << "taken although there before";
+        EXPECT_EQ(registry_snapshot::Difference(before, after), "")
+            << "taken although there before";
         EXPECT_EQ(registry_snapshot::UnsharedLeftovers(after, before), "") << "left by the test";
         EXPECT_FALSE(test_files::Exists(Folder));
     }
@@ -129,7 +134,8 @@ class SetupEndToEnd : public ::testing::Test {
                                 ".iso", ".zkv", ".txt", "ZkTestText", ClassKey, ExeHandlerKey}) {
             DeleteTree(Classes, key);
         }
-        for (const char* key : SharedHandlerKeys) DeleteTree(Classes, key);
+        for (const char* key : SharedHandlerKeys)
+            DeleteTree(Classes, key);
         DeleteValue(HKEY_LOCAL_MACHINE, ApprovedKey, Clsid);
         DeleteTree(User, "Software\\Zelkova");
         DeleteTree(HKEY_LOCAL_MACHINE, UninstallKey);
@@ -284,7 +290,8 @@ TEST_F(SetupEndToEnd, SilentSetupShowsNothingAndAppliesTheSavedChoices) {
     EXPECT_EQ("CabFolder", Value(Classes, ".cab", ""));
     EXPECT_EQ("Zelkova.ZIP", Value(Classes, ".zip", ""));
     EXPECT_EQ("DiscImage", Value(Classes, ".iso", ""));
-    EXPECT_TRUE(test_files::Exists(test_links::SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk"));
+    EXPECT_TRUE(
+        test_files::Exists(test_links::SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk"));
     EXPECT_EQ(1u, Dword(User, "Software\\Zelkova\\Setup\\.zkv", "Set")); // saved again
     EXPECT_EQ(0u, Dword(User, "Software\\Zelkova\\Setup\\.cab", "Set"));
 }

@@ -10,6 +10,7 @@
 
 #include "tests/driver/ui_driver.h"
 #include "tests/support/call_site.h"
+#include "tests/support/environment.h"
 #include "tests/support/files.h"
 #include "tests/support/links.h"
 #include "tests/support/pending_renames.h"
@@ -60,8 +61,7 @@ std::vector<std::string> ZelkovaLinks() {
     for (int folder : {CSIDL_DESKTOPDIRECTORY, CSIDL_STARTMENU, CSIDL_COMMON_DESKTOPDIRECTORY,
                        CSIDL_COMMON_STARTMENU}) {
         const std::string path = test_links::SpecialFolder(folder);
-        if (!path.empty())
-            FindZelkovaItems(path, &found);
+        if (!path.empty()) FindZelkovaItems(path, &found);
     }
     return found;
 }
@@ -69,30 +69,9 @@ std::vector<std::string> ZelkovaLinks() {
 using test_files::Exists;
 using test_files::Write;
 
-std::string BatchInTemp() { return test_files::TempFolder() + "Uninstall_Zkv.Bat"; }
-
-// Sets environment variables for the programs this test starts, and puts
-// the old values back when it goes.
-class EnvironmentChange {
-  public:
-    void Set(const char* name, const char* value) {
-        char old[2048];
-        DWORD length = GetEnvironmentVariableA(name, old, sizeof old);
-        saved.push_back({name, length > 0 && length < sizeof old ? old : "", length > 0});
-        SetEnvironmentVariableA(name, value);
-    }
-    ~EnvironmentChange() {
-        for (auto it = saved.rbegin(); it != saved.rend(); ++it)
-            SetEnvironmentVariableA(it->name.c_str(), it->existed ? it->value.c_str() : nullptr);
-    }
-
-  private:
-    struct Saved {
-        std::string name, value;
-        bool existed;
-    };
-    std::vector<Saved> saved;
-};
+std::string BatchInTemp() {
+    return test_files::TempFolder() + "Uninstall_Zkv.Bat";
+}
 
 class Uninstall : public ::testing::Test {
   protected:

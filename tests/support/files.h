@@ -18,7 +18,8 @@ inline bool Exists(const std::string& path) {
 inline void Write(const std::string& path, const std::string& bytes, CallSite at = {}) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        ADD_FAILURE_AT(at.file, at.line) << "cannot write " << path << " (error " << GetLastError() << ")";
+        ADD_FAILURE_AT(at.file, at.line)
+            << "cannot write " << path << " (error " << GetLastError() << ")";
         return;
     }
     DWORD done = 0;
@@ -29,15 +30,13 @@ inline void Write(const std::string& path, const std::string& bytes, CallSite at
 // Removes a folder with everything below it, read-only files too; a
 // missing folder (or none named) is no error.
 inline void RemoveTree(const std::string& folder) {
-    if (folder.empty())
-        return; // "\\*" would be the root of the current drive
+    if (folder.empty()) return; // "\\*" would be the root of the current drive
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
             const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
+            if (name == "." || name == "..") continue;
             const std::string child = folder + "\\" + name;
             SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))

@@ -13,8 +13,7 @@ namespace test_links {
 // The path of a special folder (CSIDL_...), empty when it has none.
 inline std::string SpecialFolder(int csidl) {
     char path[MAX_PATH] = "";
-    if (FAILED(SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)))
-        path[0] = '\0';
+    if (FAILED(SHGetFolderPathA(nullptr, csidl, nullptr, 0, path))) path[0] = '\0';
     return path;
 }
 
@@ -24,13 +23,11 @@ inline std::string SpecialFolder(int csidl) {
 inline void RemoveZelkovaLinks() {
     for (int csidl : {CSIDL_DESKTOPDIRECTORY, CSIDL_STARTMENU}) {
         const std::string folder = SpecialFolder(csidl);
-        if (!folder.empty())
-            DeleteFileA((folder + "\\Zelkova.lnk").c_str());
+        if (!folder.empty()) DeleteFileA((folder + "\\Zelkova.lnk").c_str());
     }
     for (int csidl : {CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS}) {
         const std::string folder = SpecialFolder(csidl);
-        if (!folder.empty())
-            test_files::RemoveTree(folder + "\\Zelkova");
+        if (!folder.empty()) test_files::RemoveTree(folder + "\\Zelkova");
     }
 }
 

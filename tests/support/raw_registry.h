@@ -14,8 +14,7 @@ namespace raw_registry {
 // Removes the key with all its sub-keys; a missing key is no error.
 inline void DeleteTree(HKEY hive, const char* path) {
     HKEY key;
-    if (RegOpenKeyExA(hive, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return;
+    if (RegOpenKeyExA(hive, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
     char name[256];
     while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS)
         DeleteTree(key, name);
@@ -25,16 +24,14 @@ inline void DeleteTree(HKEY hive, const char* path) {
 
 inline void DeleteValue(HKEY hive, const char* path, const char* name) {
     HKEY key;
-    if (RegOpenKeyExA(hive, path, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-        return;
+    if (RegOpenKeyExA(hive, path, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
     RegDeleteValueA(key, name);
     RegCloseKey(key);
 }
 
 inline bool KeyExists(HKEY hive, const char* path) {
     HKEY key;
-    if (RegOpenKeyExA(hive, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
+    if (RegOpenKeyExA(hive, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
     RegCloseKey(key);
     return true;
 }
@@ -42,17 +39,14 @@ inline bool KeyExists(HKEY hive, const char* path) {
 // The value's bytes as text, or "<none>" when the value (or key) is missing.
 inline std::string Value(HKEY hive, const char* path, const char* name) {
     HKEY key;
-    if (RegOpenKeyExA(hive, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return "<none>";
+    if (RegOpenKeyExA(hive, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return "<none>";
     char data[2048];
     DWORD size = sizeof data;
     DWORD type = 0;
     LONG status = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
     RegCloseKey(key);
-    if (status != ERROR_SUCCESS)
-        return "<none>";
-    if (type == REG_SZ)
-        return std::string(data, size > 0 ? size - 1 : 0);
+    if (status != ERROR_SUCCESS) return "<none>";
+    if (type == REG_SZ) return std::string(data, size > 0 ? size - 1 : 0);
     return std::string(data, size);
 }
 
@@ -60,8 +54,7 @@ inline std::string Value(HKEY hive, const char* path, const char* name) {
 inline DWORD Dword(HKEY hive, const char* path, const char* name) {
     std::string bytes = Value(hive, path, name);
     DWORD value = 0xFFFFFFFF;
-    if (bytes.size() == sizeof value)
-        memcpy(&value, bytes.data(), sizeof value);
+    if (bytes.size() == sizeof value) memcpy(&value, bytes.data(), sizeof value);
     return value;
 }
 
@@ -76,8 +69,8 @@ inline void SetValue(HKEY hive, const char* path, const char* name, DWORD type, 
         RegCloseKey(key);
     }
     if (status != ERROR_SUCCESS)
-        ADD_FAILURE_AT(at.file, at.line) << "cannot write " << path << " [" << name << "] (error "
-                                         << status << ")";
+        ADD_FAILURE_AT(at.file, at.line)
+            << "cannot write " << path << " [" << name << "] (error " << status << ")";
 }
 
 inline void SetString(HKEY hive, const char* path, const char* name, const char* text,

@@ -45,8 +45,8 @@ TEST(LaunchProgram, StartsWithoutWaiting) {
     ScratchFolder folder("zk-launch");
     const std::string marker = folder / "started.txt";
     char command[1024];
-    std::snprintf(command, sizeof command,
-                  "C:\\windows\\system32\\cmd.exe /c echo started> \"%s\"", marker.c_str());
+    std::snprintf(command, sizeof command, "C:\\windows\\system32\\cmd.exe /c echo started> \"%s\"",
+                  marker.c_str());
     ASSERT_TRUE(LaunchProgram(command));
     for (int i = 0; i < 200 && !Exists(marker); ++i)
         Sleep(50);

@@ -11,7 +11,9 @@ namespace {
 
 const char* const Scratch = "Software\\ZkTreeTest";
 
-bool KeyExists(const std::string& path) { return raw_registry::KeyExists(HKEY_CURRENT_USER, path.c_str()); }
+bool KeyExists(const std::string& path) {
+    return raw_registry::KeyExists(HKEY_CURRENT_USER, path.c_str());
+}
 
 // A key under HKCU with one value, so that it is not empty.
 void MakeKey(const std::string& path, CallSite at = {}) {

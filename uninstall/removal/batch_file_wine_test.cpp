@@ -5,6 +5,7 @@
 
 #include "uninstall/removal/batch_file.h"
 #include "uninstall/removal/batch_text.h"
+#include "tests/support/environment.h"
 #include "tests/support/files.h"
 
 namespace {
@@ -21,22 +22,20 @@ TEST(PathForBatch, DoublesPercentAndKeepsTextTheOemCodePageCanHold) {
 }
 
 TEST(CommandInterpreter, FallsBackToTheSystemsOwnWithoutComspec) {
-    char saved[MAX_PATH] = "";
-    GetEnvironmentVariableA("COMSPEC", saved, sizeof saved);
+    EnvironmentChange environment;
     char system[MAX_PATH], windows[MAX_PATH], out[MAX_PATH];
     GetSystemDirectoryA(system, sizeof system);
     GetWindowsDirectoryA(windows, sizeof windows);
 
-    SetEnvironmentVariableA("COMSPEC", "X:\\shell\\my.exe");
+    environment.Set("COMSPEC", "X:\\shell\\my.exe");
     EXPECT_TRUE(CommandInterpreter(out, sizeof out, true));
     EXPECT_STREQ(out, "X:\\shell\\my.exe");
-    SetEnvironmentVariableA("COMSPEC", nullptr);
+    environment.Set("COMSPEC", nullptr);
     EXPECT_TRUE(CommandInterpreter(out, sizeof out, true));
     EXPECT_EQ(std::string(out), std::string(system) + "\\cmd.exe");
     EXPECT_TRUE(CommandInterpreter(out, sizeof out, false));
     EXPECT_EQ(std::string(out), std::string(windows) + "\\command.com");
     EXPECT_FALSE(CommandInterpreter(out, 8, true));
-    SetEnvironmentVariableA("COMSPEC", saved);
 }
 
 // A program folder whose names hold "%", blanks and Chinese characters: the
@@ -53,13 +52,11 @@ void RunBatchInFolder(bool withoutComspec) {
     const std::string batch = outer / BatchFileName;
     ASSERT_TRUE(WriteBatchFile(batch.c_str(), program.c_str(), folder.c_str(), true, true));
 
-    char saved[MAX_PATH] = "";
-    GetEnvironmentVariableA("COMSPEC", saved, sizeof saved);
-    if (withoutComspec)
-        SetEnvironmentVariableA("COMSPEC", nullptr);
+    EnvironmentChange environment;
+    if (withoutComspec) environment.Set("COMSPEC", nullptr);
     SetCurrentDirectoryA(outer.path.c_str());
     ASSERT_TRUE(StartBatch(batch.c_str(), true));
-    SetEnvironmentVariableA("COMSPEC", saved);
+    environment.Restore();
 
     for (int i = 0; i < 200 && (test_files::Exists(folder) || test_files::Exists(batch)); ++i)
         Sleep(50);

@@ -33,16 +33,16 @@ TEST(ListedFiles, FoldersListedBeforeTheirContentsGoInLaterPasses) {
     test_files::Write(outer / "outside.txt", "o");
     const std::string listPath = folder + "\\" + ListFileName;
     test_files::Write(listPath, "sub\r\n"
-                                   "sub\\deeper\r\n"
-                                   "readonly.txt  \r\n"
-                                   "\r\n"
-                                   "sub\\deeper\\c.txt\r\n"
-                                   "sub\\b.txt\r\n"
-                                   "missing.txt\r\n" +
-                                       std::string(ChineseName) + "\r\n" +
-                                       "Uninstall.lst\r\n"
-                                       "..\\outside.txt\r\n" +
-                                       outer.path + "\\outside.txt\r\n");
+                                "sub\\deeper\r\n"
+                                "readonly.txt  \r\n"
+                                "\r\n"
+                                "sub\\deeper\\c.txt\r\n"
+                                "sub\\b.txt\r\n"
+                                "missing.txt\r\n" +
+                                    std::string(ChineseName) + "\r\n" +
+                                    "Uninstall.lst\r\n"
+                                    "..\\outside.txt\r\n" +
+                                    outer.path + "\\outside.txt\r\n");
 
     File list;
     ASSERT_TRUE(list.Open(listPath.c_str()));
@@ -183,7 +183,8 @@ class Windows95 : public ::testing::Test {
 };
 
 TEST_F(Windows95, HeldFilesGoIntoTheRenameSectionByShortPathAndTheRestStays) {
-    test_files::Write(wininit, "[Setup]\r\nkeep=1\r\n[rename]\r\nNUL=C:\\OLD.TMP\r\n[Other]\r\nalso=2\r\n");
+    test_files::Write(wininit,
+                      "[Setup]\r\nkeep=1\r\n[rename]\r\nNUL=C:\\OLD.TMP\r\n[Other]\r\nalso=2\r\n");
     Installation installation("held long name.txt\r\nfree.txt\r\nuninstall.exe\r\n");
     std::string shortPath = Short(installation.In("held long name.txt"));
     EXPECT_EQ(shortPath.find(' '), std::string::npos) << shortPath;

@@ -81,7 +81,8 @@ TEST_F(Shortcuts, LinksPointAtTheProgramFolderAndGroupsAreMadeOnce) {
     EXPECT_EQ(ProgramFile("Zelkova.exe"),
               LinkTarget(SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk", &description));
     EXPECT_EQ("Zelkova", description);
-    EXPECT_EQ(ProgramFile("Zelkova.exe"), LinkTarget(SpecialFolder(CSIDL_STARTMENU) + "\\Zelkova.lnk"));
+    EXPECT_EQ(ProgramFile("Zelkova.exe"),
+              LinkTarget(SpecialFolder(CSIDL_STARTMENU) + "\\Zelkova.lnk"));
     std::string help = ResString(5102);
     std::string manual = ResString(5103);
     ASSERT_FALSE(help.empty() || manual.empty());
@@ -138,7 +139,8 @@ TEST_F(Shortcuts, WithoutAUsableProgramFolderNothingIsMadeButEverythingIsStillDe
 }
 
 TEST_F(Shortcuts, CreateShellLinkRefusesAPathBeyondTheLimitAndSavesDoubleByteNames) {
-    std::string tooLong = SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\" + std::string(300, 'a') + ".lnk";
+    std::string tooLong =
+        SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\" + std::string(300, 'a') + ".lnk";
     EXPECT_FALSE(CreateShellLink("C:\\x.exe", tooLong.c_str(), "Zelkova"));
     // "压缩乗" in code page 936: the last character's second byte is 0x5C.
     std::string link = SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\\xD1\xB9\xCB\xF5\x81\x5C.lnk";
