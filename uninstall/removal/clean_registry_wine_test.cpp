@@ -5,9 +5,9 @@
 #include <string>
 
 #include "uninstall/removal/clean_registry.h"
+#include "tests/support/files.h"
 #include "tests/support/raw_registry.h"
 #include "tests/support/registry_snapshot.h"
-#include "uninstall/common/program_path.h"
 #include "uninstall/setup/setup_choices.h"
 
 namespace {
@@ -37,11 +37,8 @@ TEST(CleanRegistry, UndoesAFullSetupKeepingOnlyEmptySharedKeys) {
     EXPECT_EQ(Difference(before, after), "") << "removed although it was there before setup";
     // Handler keys and "New" menu keys other programs share stay, emptied.
     EXPECT_EQ(UnsharedLeftovers(after, before), "") << "left behind by the removal";
-    for (const char* name : {"zkvnew.dat", "zipnew.dat"}) {
-        char path[1024];
-        if (ProgramFilePath(name, path))
-            DeleteFileA(path);
-    }
+    for (const char* name : {"zkvnew.dat", "zipnew.dat"})
+        DeleteFileA(test_files::BesideTestProgram(name).c_str());
 }
 
 TEST(CleanRegistry, RevTakenOverByAnotherProgramStays) {
