@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include "tests/support/call_site.h"
 #include "tests/driver/ui_driver.h"
 #include "tests/support/files.h"
 #include "uninstall/localisation/crc32.h"
@@ -32,14 +33,16 @@ class Modes : public ::testing::Test {
         test_files::RemoveTree(folder);
     }
 
-    void Start(const char* arguments) {
+    void Start(const char* arguments, CallSite at = {}) {
+        CalledFrom trace(at);
         std::string line = "\"" + program + "\" " + arguments;
         process = ui::StartProcess(line.c_str(), folder.c_str());
         ASSERT_NE(nullptr, process.handle);
     }
 
     // Runs to the end, watching for any visible window on the way.
-    RunResult RunToEnd(const char* arguments) {
+    RunResult RunToEnd(const char* arguments, CallSite at = {}) {
+        CalledFrom trace(at);
         RunResult run;
         DWORD start = GetTickCount();
         Start(arguments);
@@ -56,7 +59,9 @@ class Modes : public ::testing::Test {
     }
 
     // The notice: its caption and text, answered with OK; the exit code.
-    void ExpectNotice(const std::string& caption, const std::string& text, const char* shot) {
+    void ExpectNotice(const std::string& caption, const std::string& text, const char* shot,
+                      CallSite at = {}) {
+        CalledFrom trace(at);
         Start("/warning");
         HWND box = ui::WaitForWindow(caption.c_str(), ui::kDialogClass, process.id);
         ASSERT_NE(nullptr, box) << ui::Utf8(caption);
@@ -91,7 +96,9 @@ std::string StringEntry(const char* sourceUtf8, const char* value) {
 }
 
 // A translation file with the translation of one string replaced.
-std::string Retranslate(std::string file, const char* sourceUtf8, const std::string& value) {
+std::string Retranslate(std::string file, const char* sourceUtf8, const std::string& value,
+                        CallSite at = {}) {
+    CalledFrom trace(at);
     const std::size_t entry = file.find("\n" + StringKey(sourceUtf8) + "=\"");
     EXPECT_NE(std::string::npos, entry) << sourceUtf8;
     if (entry == std::string::npos)

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "tests/support/call_site.h"
 #include "tests/driver/ui_driver.h"
 #include "tests/support/environment.h"
 #include "tests/support/files.h"
@@ -73,7 +74,8 @@ class UninstallFrom : public WesternSystem {
     EnvironmentChange environment;
     ui::Process process{};
 
-    void Stage(const std::string& parentName, const std::string& lookAlike) {
+    void Stage(const std::string& parentName, const std::string& lookAlike, CallSite at = {}) {
+        CalledFrom trace(at);
         parent = parentName;
         folder = parent + "\\Zelkova";
         decoyParent = lookAlike;
@@ -90,7 +92,8 @@ class UninstallFrom : public WesternSystem {
     }
 
     // The uninstall inherits TMP and TEMP: its batch file goes to folder.
-    void UseTempFolder(const std::string& path) {
+    void UseTempFolder(const std::string& path, CallSite at = {}) {
+        CalledFrom trace(at);
         temp = path;
         ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr)) << temp;
         for (const char* name : {"TMP", "TEMP"})
@@ -109,7 +112,8 @@ class UninstallFrom : public WesternSystem {
 
     // Runs the uninstall as Add/Remove Programs does, answers Yes, and
     // waits until the batch run has ended (its file deletes itself last).
-    void Uninstall() {
+    void Uninstall(CallSite at = {}) {
+        CalledFrom trace(at);
         std::string line = "\"" + folder + "\\uninstall.exe\"";
         process = ui::StartProcess(line.c_str(), "C:\\windows");
         ASSERT_NE(nullptr, process.handle);
@@ -123,7 +127,8 @@ class UninstallFrom : public WesternSystem {
             << "the batch run did not end";
     }
 
-    void ExpectOnlyTheInstallationGone() {
+    void ExpectOnlyTheInstallationGone(CallSite at = {}) {
+        CalledFrom trace(at);
         EXPECT_FALSE(Exists(folder));
         EXPECT_TRUE(Exists(parent)) << "the folder above the program folder stays";
         EXPECT_TRUE(Exists(decoy + "\\uninstall.exe")) << "the look-alike's program was deleted";

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <string>
 #include <vector>
+#include "tests/support/call_site.h"
 #include "tests/driver/ui_driver.h"
 #include "tests/support/files.h"
 #include "tests/support/links.h"
@@ -61,7 +62,8 @@ std::string FileText(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void Stage(bool english) {
+void Stage(bool english, CallSite at = {}) {
+    CalledFrom trace(at);
     CreateDirectoryA("C:\\Program Files", nullptr);
     ASSERT_TRUE(CreateDirectoryA(Folder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
     const std::string files = ui::ArgumentPath(4);
@@ -143,12 +145,14 @@ class SetupEndToEnd : public ::testing::Test {
         test_links::RemoveZelkovaLinks();
         test_files::RemoveTree(Folder);
     }
-    void Start(const char* arguments) {
+    void Start(const char* arguments, CallSite at = {}) {
+        CalledFrom trace(at);
         std::string line = "\"" + InFolder("uninstall.exe") + "\" " + arguments;
         program = ui::StartProcess(line.c_str(), Folder);
         ASSERT_NE(nullptr, program.handle);
     }
-    void ExpectExit() {
+    void ExpectExit(CallSite at = {}) {
+        CalledFrom trace(at);
         DWORD code = 1;
         ASSERT_TRUE(ui::WaitForExit(program.handle, 20000, &code));
         EXPECT_EQ(0u, code);

@@ -90,7 +90,8 @@ class Uninstall : public ::testing::Test {
     }
 
     // The installation as the installer leaves it, with its list file.
-    void Stage(bool withList, int extraFiles = 0) {
+    void Stage(bool withList, int extraFiles = 0, CallSite at = {}) {
+        CalledFrom trace(at);
         CreateDirectoryA("C:\\Program Files", nullptr);
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
         const std::string files = ui::ArgumentPath(4);
@@ -122,7 +123,8 @@ class Uninstall : public ::testing::Test {
     // explorer.exe that stays, with the installation folder as its current
     // directory (on Windows the running shell opens it). It is ended here, as
     // it would keep the folder from being removed.
-    void RunSetup() {
+    void RunSetup(CallSite at = {}) {
+        CalledFrom trace(at);
         GetDesktopWindow(); // the desktop process starts from this one, not from setup
         std::string line = "\"" + program + "\" /setup /s";
         ui::Process setup = ui::StartProcess(line.c_str(), folder.c_str());
@@ -135,7 +137,8 @@ class Uninstall : public ::testing::Test {
 
     // Starts the uninstall as Add/Remove Programs does (from another
     // folder) and returns its confirmation box.
-    HWND StartUninstall() {
+    HWND StartUninstall(CallSite at = {}) {
+        CalledFrom trace(at);
         std::string line = "\"" + program + "\"";
         process = ui::StartProcess(line.c_str(), "C:\\windows");
         EXPECT_NE(process.handle, nullptr);
@@ -146,7 +149,8 @@ class Uninstall : public ::testing::Test {
 
     // A helper process holds zkvext.dll open without delete sharing, as
     // Explorer does once it has loaded it; returns once it does.
-    void HoldTheShellExtension() {
+    void HoldTheShellExtension(CallSite at = {}) {
+        CalledFrom trace(at);
         pending_renames::Clear();
         const char* const readyEvent = "zk-hold-file-ready";
         HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, readyEvent);
@@ -171,7 +175,8 @@ class Uninstall : public ::testing::Test {
 
     // Runs "/uninstall /s" to its end, watching for any box on the way;
     // the exit code.
-    DWORD RunSilently() {
+    DWORD RunSilently(CallSite at = {}) {
+        CalledFrom trace(at);
         std::string line = "\"" + program + "\" /uninstall /s";
         process = ui::StartProcess(line.c_str(), "C:\\windows");
         EXPECT_NE(process.handle, nullptr);

@@ -2,6 +2,7 @@
 // each test removes again.
 #include <gtest/gtest.h>
 #include <string>
+#include "tests/support/call_site.h"
 #include "tests/support/raw_registry.h"
 #include "uninstall/registry/registry.h"
 
@@ -29,7 +30,8 @@ DWORD Dword(HKEY hive, const char* path, const char* name, DWORD defaultValue) {
     return value;
 }
 
-std::string Full(HKEY hive, const char* path) {
+std::string Full(HKEY hive, const char* path, CallSite at = {}) {
+    CalledFrom trace(at);
     char buffer[KeyPathSize] = "untouched";
     EXPECT_TRUE(MakeKeyPath(hive, path, buffer));
     return buffer;

@@ -5,6 +5,7 @@
 
 #include "uninstall/removal/batch_file.h"
 #include "uninstall/removal/batch_text.h"
+#include "tests/support/call_site.h"
 #include "tests/support/environment.h"
 #include "tests/support/files.h"
 
@@ -40,7 +41,8 @@ TEST(CommandInterpreter, FallsBackToTheSystemsOwnWithoutComspec) {
 
 // A program folder whose names hold "%", blanks and Chinese characters: the
 // batch run removes the program file, its folder and itself.
-void RunBatchInFolder(bool withoutComspec) {
+void RunBatchInFolder(bool withoutComspec, CallSite at = {}) {
+    CalledFrom trace(at);
     ScratchFolder outer("zk-batch");
     const std::string folder = outer / (std::string("Zkv 50%PATH% ") + Chinese);
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));

@@ -8,6 +8,7 @@
 #include "uninstall/common/windows_version.h"
 #include "uninstall/removal/list_entries.h"
 #include "uninstall/removal/listed_files.h"
+#include "tests/support/call_site.h"
 #include "tests/support/pending_renames.h"
 #include "tests/support/files.h"
 
@@ -106,7 +107,8 @@ struct Installation {
     }
     std::string In(const char* name) const { return folder + "\\" + name; }
 
-    Leftovers Remove() {
+    Leftovers Remove(CallSite at = {}) {
+        CalledFrom trace(at);
         File list;
         EXPECT_TRUE(list.Open(In(ListFileName).c_str()));
         RemoveListedFiles(list, (folder + "\\").c_str());
@@ -174,7 +176,8 @@ class Windows95 : public ::testing::Test {
             test_files::Write(wininit, saved);
     }
 
-    static std::string Short(const std::string& path) {
+    static std::string Short(const std::string& path, CallSite at = {}) {
+        CalledFrom trace(at);
         char buffer[MAX_PATH];
         DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
         EXPECT_GT(length, 0u) << path;

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include "uninstall/setup/shell_integration.h"
 #include "uninstall/setup/wine_test_support.h"
+#include "tests/support/call_site.h"
 
 using namespace setup_test;
 
@@ -41,7 +42,8 @@ class ShellExtension : public ::testing::Test {
         for (const char* key : SharedKeys) DeleteTree(Classes, key);
         DeleteValue(HKEY_LOCAL_MACHINE, Approved, Clsid);
     }
-    static void ExpectHandlers() {
+    static void ExpectHandlers(CallSite at = {}) {
+        CalledFrom trace(at);
         for (const char* key : HandlerKeys) EXPECT_EQ("", Value(Classes, key, "")) << key;
         for (const char* key : DropKeys) EXPECT_EQ(Clsid, Value(Classes, key, "")) << key;
         for (const char* key : SharedKeys) EXPECT_EQ(Clsid, Value(Classes, key, "")) << key;
