@@ -4,7 +4,9 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include "tests/support/call_site.h"
 #include "tests/driver/ui_driver.h"
+#include "tests/support/files.h"
 #include "uninstall/localisation/crc32.h"
 
 namespace {
@@ -21,28 +23,26 @@ class Modes : public ::testing::Test {
     ui::Process process{};
 
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        folder = std::string(temp) + ui::Ansi("卸载测试 模式");
+        folder = test_files::TempFolder() + ui::Ansi("卸载测试 模式");
         CreateDirectoryA(folder.c_str(), nullptr);
         program = folder + "\\uninstall.exe";
         ASSERT_TRUE(CopyFileA(ui::ArgumentPath(1).c_str(), program.c_str(), FALSE));
     }
     void TearDown() override {
         ui::EndProcess(process);
-        for (const char* name : {"uninstall.exe", "zkvlng.dll", "uninstall.lng"})
-            DeleteFileA((folder + "\\" + name).c_str());
-        RemoveDirectoryA(folder.c_str());
+        test_files::RemoveTree(folder);
     }
 
-    void Start(const char* arguments) {
+    void Start(const char* arguments, CallSite at = {}) {
+        CalledFrom trace(at);
         std::string line = "\"" + program + "\" " + arguments;
         process = ui::StartProcess(line.c_str(), folder.c_str());
         ASSERT_NE(nullptr, process.handle);
     }
 
     // Runs to the end, watching for any visible window on the way.
-    RunResult RunToEnd(const char* arguments) {
+    RunResult RunToEnd(const char* arguments, CallSite at = {}) {
+        CalledFrom trace(at);
         RunResult run;
         DWORD start = GetTickCount();
         Start(arguments);
@@ -59,7 +59,9 @@ class Modes : public ::testing::Test {
     }
 
     // The notice: its caption and text, answered with OK; the exit code.
-    void ExpectNotice(const std::string& caption, const std::string& text, const char* shot) {
+    void ExpectNotice(const std::string& caption, const std::string& text, const char* shot,
+                      CallSite at = {}) {
+        CalledFrom trace(at);
         Start("/warning");
         HWND box = ui::WaitForWindow(caption.c_str(), ui::kDialogClass, process.id);
         ASSERT_NE(nullptr, box) << ui::Utf8(caption);
@@ -74,10 +76,8 @@ class Modes : public ::testing::Test {
     void WriteTranslation(const std::string& entries) {
         WriteFile("; translation for a test\r\n***messages***\r\n" + entries + "\r\n\r\n");
     }
-    void WriteFile(const std::string& text) {
-        FILE* f = fopen((folder + "\\uninstall.lng").c_str(), "wb");
-        fwrite(text.data(), 1, text.size(), f);
-        fclose(f);
+    void WriteFile(const std::string& text, CallSite at = {}) {
+        test_files::Write(folder + "\\uninstall.lng", text, at);
     }
 };
 
@@ -96,7 +96,9 @@ std::string StringEntry(const char* sourceUtf8, const char* value) {
 }
 
 // A translation file with the translation of one string replaced.
-std::string Retranslate(std::string file, const char* sourceUtf8, const std::string& value) {
+std::string Retranslate(std::string file, const char* sourceUtf8, const std::string& value,
+                        CallSite at = {}) {
+    CalledFrom trace(at);
     const std::size_t entry = file.find("\n" + StringKey(sourceUtf8) + "=\"");
     EXPECT_NE(std::string::npos, entry) << sourceUtf8;
     if (entry == std::string::npos)

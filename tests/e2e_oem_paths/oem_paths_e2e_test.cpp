@@ -6,29 +6,16 @@
 
 #include <string>
 
+#include "tests/support/call_site.h"
 #include "tests/driver/ui_driver.h"
+#include "tests/support/environment.h"
+#include "tests/support/files.h"
 #include "uninstall/removal/batch_file.h"
 
 namespace {
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void Write(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
-    DWORD done;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-    CloseHandle(file);
-}
-
-// Removes what a test staged, innermost first.
-void Remove(const std::string& folder, std::initializer_list<const char*> files) {
-    for (const char* name : files)
-        DeleteFileA((folder + "\\" + name).c_str());
-    RemoveDirectoryA(folder.c_str());
-}
+using test_files::Exists;
+using test_files::Write;
 
 bool AllAscii(const char* text) {
     for (; *text; ++text)
@@ -84,10 +71,11 @@ TEST_F(WesternSystem, ALetterTheOemCodePageLacksGivesTheShortFormOrNothing) {
 class UninstallFrom : public WesternSystem {
   protected:
     std::string parent, folder, decoyParent, decoy, temp;
-    char savedTmp[MAX_PATH] = "", savedTemp[MAX_PATH] = "";
+    EnvironmentChange environment;
     ui::Process process{};
 
-    void Stage(const std::string& parentName, const std::string& lookAlike) {
+    void Stage(const std::string& parentName, const std::string& lookAlike, CallSite at = {}) {
+        CalledFrom trace(at);
         parent = parentName;
         folder = parent + "\\Zelkova";
         decoyParent = lookAlike;
@@ -104,31 +92,28 @@ class UninstallFrom : public WesternSystem {
     }
 
     // The uninstall inherits TMP and TEMP: its batch file goes to folder.
-    void UseTempFolder(const std::string& path) {
+    void UseTempFolder(const std::string& path, CallSite at = {}) {
+        CalledFrom trace(at);
         temp = path;
         ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr)) << temp;
-        GetEnvironmentVariableA("TMP", savedTmp, sizeof savedTmp);
-        GetEnvironmentVariableA("TEMP", savedTemp, sizeof savedTemp);
-        SetEnvironmentVariableA("TMP", temp.c_str());
-        SetEnvironmentVariableA("TEMP", temp.c_str());
+        for (const char* name : {"TMP", "TEMP"})
+            environment.Set(name, temp.c_str());
     }
 
     void TearDown() override {
         ui::EndProcess(process);
         if (!temp.empty()) {
-            SetEnvironmentVariableA("TMP", savedTmp);
-            SetEnvironmentVariableA("TEMP", savedTemp);
+            environment.Restore();
             RemoveDirectoryA(temp.c_str());
         }
-        Remove(decoy, {"uninstall.exe", "readme.txt"});
-        RemoveDirectoryA(decoyParent.c_str());
-        Remove(folder, {"uninstall.exe", "readme.txt", "Uninstall.lst"});
-        RemoveDirectoryA(parent.c_str());
+        test_files::RemoveTree(decoyParent);
+        test_files::RemoveTree(parent);
     }
 
     // Runs the uninstall as Add/Remove Programs does, answers Yes, and
     // waits until the batch run has ended (its file deletes itself last).
-    void Uninstall() {
+    void Uninstall(CallSite at = {}) {
+        CalledFrom trace(at);
         std::string line = "\"" + folder + "\\uninstall.exe\"";
         process = ui::StartProcess(line.c_str(), "C:\\windows");
         ASSERT_NE(nullptr, process.handle);
@@ -137,14 +122,13 @@ class UninstallFrom : public WesternSystem {
         ui::AnswerMessageBox(box, IDYES);
         EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 30000))
             << folder << " still there";
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        const std::string batch = std::string(temp) + "Uninstall_Zkv.Bat";
+        const std::string batch = test_files::TempFolder() + "Uninstall_Zkv.Bat";
         EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(batch); }, 10000))
             << "the batch run did not end";
     }
 
-    void ExpectOnlyTheInstallationGone() {
+    void ExpectOnlyTheInstallationGone(CallSite at = {}) {
+        CalledFrom trace(at);
         EXPECT_FALSE(Exists(folder));
         EXPECT_TRUE(Exists(parent)) << "the folder above the program folder stays";
         EXPECT_TRUE(Exists(decoy + "\\uninstall.exe")) << "the look-alike's program was deleted";

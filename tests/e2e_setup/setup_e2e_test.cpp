@@ -9,11 +9,13 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
+#include "tests/support/call_site.h"
 #include "tests/driver/ui_driver.h"
-#include "uninstall/common/shell.h"
+#include "tests/support/files.h"
+#include "tests/support/links.h"
+#include "tests/support/registry_snapshot.h"
 #include "uninstall/res/resource_ids.h"
-#include "uninstall/setup/setup_choices.h"
-#include "uninstall/setup/shell_integration.h"
 #include "uninstall/setup/wine_test_support.h"
 
 using namespace setup_test;
@@ -25,17 +27,44 @@ const HKEY User = HKEY_CURRENT_USER;
 const char UninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
 const char AppPathKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Zelkova.exe";
 const char MenuItems[] = "Software\\Zelkova\\Setup\\MenuItems";
+const char Clsid[] = "{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}";
+const char ClassKey[] = "CLSID\\{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}";
+const char ExeHandlerKey[] =
+    "exefile\\shellex\\PropertySheetHandlers\\{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}";
+const char ApprovedKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
+// The handler entries of the shell extension in keys that all programs share.
+const char* const SharedHandlerKeys[] = {"*\\shellex\\ContextMenuHandlers\\Zelkova",
+                                         "Folder\\shellex\\ContextMenuHandlers\\Zelkova",
+                                         "Folder\\shellex\\DragDropHandlers\\Zelkova",
+                                         "Drive\\shellex\\DragDropHandlers\\Zelkova",
+                                         "Directory\\shellex\\ContextMenuHandlers\\Zelkova",
+                                         "Directory\\shellex\\DragDropHandlers\\Zelkova"};
 const char* const MenuItemValues[] = {"ExtrTo", "ExtrHere", "Extr", "ExtrSep", "OpenSFX",
                                       "AddTo", "AddArc", "EmailArc", "EmailOpt"};
 
 std::string InFolder(const char* name) { return std::string(Folder) + "\\" + name; }
+
+// Every extension key whose type is one of Zelkova's: the archive types and
+// the volumes of split archives that setup took over.
+void DeleteZelkovaExtensions() {
+    std::vector<std::string> owned;
+    char name[256];
+    for (DWORD i = 0; RegEnumKeyA(Classes, i, name, sizeof name) == ERROR_SUCCESS; ++i) {
+        if (name[0] == '.' && _strnicmp(Value(Classes, name, "").c_str(), "Zelkova", 7) == 0)
+            owned.push_back(name);
+    }
+    for (const std::string& extension : owned)
+        DeleteTree(Classes, extension.c_str());
+}
 
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void Stage(bool english) {
+void Stage(bool english, CallSite at = {}) {
+    CalledFrom trace(at);
     CreateDirectoryA("C:\\Program Files", nullptr);
     ASSERT_TRUE(CreateDirectoryA(Folder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
     const std::string files = ui::ArgumentPath(4);
@@ -75,40 +104,56 @@ class SetupEndToEnd : public ::testing::Test {
   protected:
     ui::Process program = {nullptr, 0};
 
+    registry_snapshot::Snapshot before;
+
     void SetUp() override {
+        GetDesktopWindow(); // the desktop process starts from this one, not from setup
         Undo();
+        before = registry_snapshot::Registry();
         SetString(Classes, ".zip", "", "CompressedFolder");
         SetString(Classes, ".zip", "Content Type", "application/x-zip-compressed");
         SetString(Classes, ".cab", "", "CabFolder");
         SetString(Classes, ".iso", "", "DiscImage");
     }
     void TearDown() override {
+        // Setup opens the new program group; under Wine that starts an
+        // explorer.exe that stays, in the program folder.
+        if (program.id) ui::EndProcessesNamed("explorer.exe", program.id);
         ui::EndProcess(program);
         ui::EndProcessesNamed("Zelkova.exe"); // started by DONEDLG's buttons
         Undo();
+        // The clean-up takes away all that setup wrote: what stays is only
+        // the emptied keys that all programs share.
+        const registry_snapshot::Snapshot after = registry_snapshot::Registry();
+        EXPECT_EQ(registry_snapshot::Difference(before, after), "")
+            << "taken although there before";
+        EXPECT_EQ(registry_snapshot::UnsharedLeftovers(after, before), "") << "left by the test";
+        EXPECT_FALSE(test_files::Exists(Folder));
     }
     // Everything setup may have written, and the staged folder.
     static void Undo() {
-        UpdateAssociations(SetupChoices());
-        UpdateShellExtension(SetupChoices());
-        UpdateShortcuts(SetupChoices(), nullptr);
+        DeleteZelkovaExtensions();
         for (const char* key : {"Zelkova", "Zelkova.ZIP", "Zelkova.REV", ".rev", ".zip", ".cab",
-                                ".iso", ".zkv", ".txt", "ZkTestText"}) {
+                                ".iso", ".zkv", ".txt", "ZkTestText", ClassKey, ExeHandlerKey}) {
             DeleteTree(Classes, key);
         }
+        for (const char* key : SharedHandlerKeys)
+            DeleteTree(Classes, key);
+        DeleteValue(HKEY_LOCAL_MACHINE, ApprovedKey, Clsid);
         DeleteTree(User, "Software\\Zelkova");
         DeleteTree(HKEY_LOCAL_MACHINE, UninstallKey);
         DeleteTree(HKEY_LOCAL_MACHINE, AppPathKey);
-        char folder[PathSize + 1];
-        lstrcpynA(folder, Folder, PathSize);
-        ShellDelete(folder);
+        test_links::RemoveZelkovaLinks();
+        test_files::RemoveTree(Folder);
     }
-    void Start(const char* arguments) {
+    void Start(const char* arguments, CallSite at = {}) {
+        CalledFrom trace(at);
         std::string line = "\"" + InFolder("uninstall.exe") + "\" " + arguments;
         program = ui::StartProcess(line.c_str(), Folder);
         ASSERT_NE(nullptr, program.handle);
     }
-    void ExpectExit() {
+    void ExpectExit(CallSite at = {}) {
+        CalledFrom trace(at);
         DWORD code = 1;
         ASSERT_TRUE(ui::WaitForExit(program.handle, 20000, &code));
         EXPECT_EQ(0u, code);
@@ -254,10 +299,8 @@ TEST_F(SetupEndToEnd, SilentSetupShowsNothingAndAppliesTheSavedChoices) {
     EXPECT_EQ("CabFolder", Value(Classes, ".cab", ""));
     EXPECT_EQ("Zelkova.ZIP", Value(Classes, ".zip", ""));
     EXPECT_EQ("DiscImage", Value(Classes, ".iso", ""));
-    char desktop[MAX_PATH];
-    SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES,
-              GetFileAttributesA((std::string(desktop) + "\\Zelkova.lnk").c_str()));
+    EXPECT_TRUE(
+        test_files::Exists(test_links::SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk"));
     EXPECT_EQ(1u, Dword(User, "Software\\Zelkova\\Setup\\.zkv", "Set")); // saved again
     EXPECT_EQ(0u, Dword(User, "Software\\Zelkova\\Setup\\.cab", "Set"));
 }

@@ -9,9 +9,13 @@
 #include <vector>
 
 #include "tests/driver/ui_driver.h"
-#include "uninstall/registry/raw_registry_wine_test.h"
-#include "uninstall/removal/pending_renames_wine_test.h"
-#include "uninstall/removal/registry_snapshot_wine_test.h"
+#include "tests/support/call_site.h"
+#include "tests/support/environment.h"
+#include "tests/support/files.h"
+#include "tests/support/links.h"
+#include "tests/support/pending_renames.h"
+#include "tests/support/raw_registry.h"
+#include "tests/support/registry_snapshot.h"
 
 using namespace registry_snapshot;
 
@@ -56,50 +60,18 @@ std::vector<std::string> ZelkovaLinks() {
     std::vector<std::string> found;
     for (int folder : {CSIDL_DESKTOPDIRECTORY, CSIDL_STARTMENU, CSIDL_COMMON_DESKTOPDIRECTORY,
                        CSIDL_COMMON_STARTMENU}) {
-        char path[MAX_PATH];
-        if (SHGetSpecialFolderPathA(nullptr, path, folder, FALSE))
-            FindZelkovaItems(path, &found);
+        const std::string path = test_links::SpecialFolder(folder);
+        if (!path.empty()) FindZelkovaItems(path, &found);
     }
     return found;
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-void Write(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD done;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-    CloseHandle(file);
-}
+using test_files::Exists;
+using test_files::Write;
 
 std::string BatchInTemp() {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    return std::string(temp) + "Uninstall_Zkv.Bat";
+    return test_files::TempFolder() + "Uninstall_Zkv.Bat";
 }
-
-// Sets environment variables for the programs this test starts, and puts
-// the old values back when it goes.
-class EnvironmentChange {
-  public:
-    void Set(const char* name, const char* value) {
-        char old[2048];
-        DWORD length = GetEnvironmentVariableA(name, old, sizeof old);
-        saved.push_back({name, length > 0 && length < sizeof old ? old : "", length > 0});
-        SetEnvironmentVariableA(name, value);
-    }
-    ~EnvironmentChange() {
-        for (auto it = saved.rbegin(); it != saved.rend(); ++it)
-            SetEnvironmentVariableA(it->name.c_str(), it->existed ? it->value.c_str() : nullptr);
-    }
-
-  private:
-    struct Saved {
-        std::string name, value;
-        bool existed;
-    };
-    std::vector<Saved> saved;
-};
 
 class Uninstall : public ::testing::Test {
   protected:
@@ -118,7 +90,8 @@ class Uninstall : public ::testing::Test {
     }
 
     // The installation as the installer leaves it, with its list file.
-    void Stage(bool withList, int extraFiles = 0) {
+    void Stage(bool withList, int extraFiles = 0, CallSite at = {}) {
+        CalledFrom trace(at);
         CreateDirectoryA("C:\\Program Files", nullptr);
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
         const std::string files = ui::ArgumentPath(4);
@@ -150,7 +123,8 @@ class Uninstall : public ::testing::Test {
     // explorer.exe that stays, with the installation folder as its current
     // directory (on Windows the running shell opens it). It is ended here, as
     // it would keep the folder from being removed.
-    void RunSetup() {
+    void RunSetup(CallSite at = {}) {
+        CalledFrom trace(at);
         GetDesktopWindow(); // the desktop process starts from this one, not from setup
         std::string line = "\"" + program + "\" /setup /s";
         ui::Process setup = ui::StartProcess(line.c_str(), folder.c_str());
@@ -163,7 +137,8 @@ class Uninstall : public ::testing::Test {
 
     // Starts the uninstall as Add/Remove Programs does (from another
     // folder) and returns its confirmation box.
-    HWND StartUninstall() {
+    HWND StartUninstall(CallSite at = {}) {
+        CalledFrom trace(at);
         std::string line = "\"" + program + "\"";
         process = ui::StartProcess(line.c_str(), "C:\\windows");
         EXPECT_NE(process.handle, nullptr);
@@ -174,7 +149,8 @@ class Uninstall : public ::testing::Test {
 
     // A helper process holds zkvext.dll open without delete sharing, as
     // Explorer does once it has loaded it; returns once it does.
-    void HoldTheShellExtension() {
+    void HoldTheShellExtension(CallSite at = {}) {
+        CalledFrom trace(at);
         pending_renames::Clear();
         const char* const readyEvent = "zk-hold-file-ready";
         HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, readyEvent);
@@ -188,7 +164,8 @@ class Uninstall : public ::testing::Test {
 
     // The batch run still takes the program file; then zkvext.dll is let go
     // and nothing stays scheduled.
-    void ExpectTheProgramGoneThenLetGo() {
+    void ExpectTheProgramGoneThenLetGo(CallSite at = {}) {
+        CalledFrom trace(at);
         EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000)) << "the batch file left it";
         EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
         ui::EndProcess(holder);
@@ -198,7 +175,8 @@ class Uninstall : public ::testing::Test {
 
     // Runs "/uninstall /s" to its end, watching for any box on the way;
     // the exit code.
-    DWORD RunSilently() {
+    DWORD RunSilently(CallSite at = {}) {
+        CalledFrom trace(at);
         std::string line = "\"" + program + "\" /uninstall /s";
         process = ui::StartProcess(line.c_str(), "C:\\windows");
         EXPECT_NE(process.handle, nullptr);
@@ -229,7 +207,8 @@ class Uninstall : public ::testing::Test {
 
     // Confirms, then expects the notice that names the program folder, with
     // the listed files gone and the program file and folder still there.
-    void ExpectManualRemovalNoticeForTheFolder(const char* shot) {
+    void ExpectManualRemovalNoticeForTheFolder(const char* shot, CallSite at = {}) {
+        CalledFrom trace(at);
         HWND box = StartUninstall();
         ASSERT_NE(box, nullptr);
         ui::AnswerMessageBox(box, IDYES);
@@ -263,7 +242,8 @@ class Uninstall : public ::testing::Test {
 
     // The folder, the batch file, the links and every registry entry of
     // setup gone, timed from start.
-    void ExpectEverythingGone(const Snapshot& before, DWORD start) {
+    void ExpectEverythingGone(const Snapshot& before, DWORD start, CallSite at = {}) {
+        CalledFrom trace(at);
         EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 15000)) << "left: " << Contents();
         DWORD seconds100 = (GetTickCount() - start) / 10;
         std::printf("start to folder gone: %lu.%02lu s\n", seconds100 / 100, seconds100 % 100);
@@ -274,27 +254,19 @@ class Uninstall : public ::testing::Test {
 
         const Snapshot after = Registry();
         EXPECT_EQ(Difference(before, after), "") << "removed although it was there before setup";
-        EXPECT_EQ(LeftOutsideTheDesign(after, before), "");
+        EXPECT_EQ(UnsharedLeftovers(after, before), "");
         // Empty handler keys of files, folders, drives and directories and the
         // parents of removed handler keys: other programs may hang theirs there.
         std::printf("kept, as other programs share them:\n%s", Difference(after, before).c_str());
     }
 
-    void ExpectEverythingStays() {
+    void ExpectEverythingStays(CallSite at = {}) {
+        CalledFrom trace(at);
         for (const char* name : {"uninstall.exe", "Zelkova.exe", "docs\\readme.txt", "zelkova.gid"})
             EXPECT_TRUE(Exists(In(name))) << name;
     }
 
-    void RemoveStaging() {
-        for (const char* name : {"docs\\readme.txt", "Uninstall.lst"})
-            SetFileAttributesA(In(name).c_str(), FILE_ATTRIBUTE_NORMAL);
-        std::string from = folder + std::string(1, '\0') + '\0';
-        SHFILEOPSTRUCTA op = {};
-        op.wFunc = FO_DELETE;
-        op.pFrom = from.c_str();
-        op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
-        SHFileOperationA(&op);
-    }
+    void RemoveStaging() { test_files::RemoveTree(folder); }
 };
 
 TEST_F(Uninstall, RemovesEverythingWithinSecondsAndLeavesTheRegistryAsBeforeSetup) {

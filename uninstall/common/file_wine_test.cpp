@@ -1,17 +1,18 @@
 #include "uninstall/common/file.h"
-#include "uninstall/common/wine_test_folder.h"
+#include "tests/support/files.h"
 #include <gtest/gtest.h>
 #include <cstring>
+#include <string>
 
 namespace {
 
 TEST(FileOnWindows, ReadsSeeksAndEndsOnARealFile) {
     ScratchFolder folder("zk-file");
-    char path[MAX_PATH];
-    folder.Write("data.txt", "0123456789", path, sizeof path);
+    const std::string path = folder / "data.txt";
+    test_files::Write(path, "0123456789");
 
     File file;
-    ASSERT_TRUE(file.Open(path));
+    ASSERT_TRUE(file.Open(path.c_str()));
     char buffer[16] = {};
     EXPECT_EQ(3, file.Read(buffer, 3));
     file.Seek(7);
@@ -25,18 +26,16 @@ TEST(FileOnWindows, ReadsSeeksAndEndsOnARealFile) {
 
 TEST(FileOnWindows, SharesWritingAndOpensDoubleBytePaths) {
     ScratchFolder folder("zk-file-dbcs");
-    char path[MAX_PATH];
     // A folder name ending in a character whose second byte is 0x5C.
-    std::snprintf(path, sizeof path, "%s\\\xD6\x5C", folder.path);
-    ASSERT_TRUE(CreateDirectoryA(path, nullptr));
-    char filePath[MAX_PATH];
-    folder.Write("\xD6\x5C\\\xD6\xD0\xCE\xC4.lng", "abc", filePath, sizeof filePath);
+    ASSERT_TRUE(CreateDirectoryA((folder / "\xD6\x5C").c_str(), nullptr));
+    const std::string filePath = folder / "\xD6\x5C\\\xD6\xD0\xCE\xC4.lng";
+    test_files::Write(filePath, "abc");
 
-    HANDLE writer = CreateFileA(filePath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    HANDLE writer = CreateFileA(filePath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, writer);
     File file;
-    EXPECT_TRUE(file.Open(filePath));
+    EXPECT_TRUE(file.Open(filePath.c_str()));
     char buffer[8];
     EXPECT_EQ(3, file.Read(buffer, 8));
     CloseHandle(writer);
@@ -48,7 +47,7 @@ TEST(FileOnWindows, MissingFileAndFolder) {
     char buffer[4];
     EXPECT_EQ(-1, file.Read(buffer, 4));
     ScratchFolder folder("zk-file-folder");
-    EXPECT_FALSE(file.Open(folder.path)); // a folder is no file
+    EXPECT_FALSE(file.Open(folder.path.c_str())); // a folder is no file
 }
 
 } // namespace

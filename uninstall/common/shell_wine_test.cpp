@@ -1,25 +1,25 @@
 #include "uninstall/common/shell.h"
-#include "uninstall/common/wine_test_folder.h"
+#include "tests/support/files.h"
 #include <gtest/gtest.h>
 #include <cstring>
+#include <string>
 
 namespace {
 
-bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+using test_files::Exists;
 
 TEST(ShellDelete, RemovesAFolderTreeWithoutAsking) {
     ScratchFolder folder("zk-delete");
-    char tree[MAX_PATH], sub[MAX_PATH], file[MAX_PATH];
-    std::snprintf(tree, sizeof tree, "%s\\tree \xD6\x5C", folder.path);
-    std::snprintf(sub, sizeof sub, "%s\\sub", tree);
-    ASSERT_TRUE(CreateDirectoryA(tree, nullptr));
-    ASSERT_TRUE(CreateDirectoryA(sub, nullptr));
-    folder.Write("tree \xD6\x5C\\sub\\a.txt", "a", file, sizeof file);
+    const std::string tree = folder / "tree \xD6\x5C";
+    ASSERT_TRUE(CreateDirectoryA(tree.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((tree + "\\sub").c_str(), nullptr));
+    const std::string file = tree + "\\sub\\a.txt";
+    test_files::Write(file, "a");
     ASSERT_TRUE(Exists(file));
-    SetFileAttributesA(file, FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
 
     char buffer[1024];
-    std::snprintf(buffer, sizeof buffer, "%s", tree);
+    std::snprintf(buffer, sizeof buffer, "%s", tree.c_str());
     EXPECT_TRUE(ShellDelete(buffer));
     EXPECT_FALSE(Exists(tree));
     EXPECT_TRUE(Exists(folder.path));
@@ -28,10 +28,10 @@ TEST(ShellDelete, RemovesAFolderTreeWithoutAsking) {
 
 TEST(ShellDelete, RemovesOneFileAndRefusesRoots) {
     ScratchFolder folder("zk-delete-file");
-    char file[MAX_PATH];
-    folder.Write("b.txt", "b", file, sizeof file);
+    const std::string file = folder / "b.txt";
+    test_files::Write(file, "b");
     char buffer[1024];
-    std::snprintf(buffer, sizeof buffer, "%s", file);
+    std::snprintf(buffer, sizeof buffer, "%s", file.c_str());
     EXPECT_TRUE(ShellDelete(buffer));
     EXPECT_FALSE(Exists(file));
     for (const char* root : {"C:\\", "C:", "\\", "C:/"}) {
@@ -43,10 +43,10 @@ TEST(ShellDelete, RemovesOneFileAndRefusesRoots) {
 
 TEST(LaunchProgram, StartsWithoutWaiting) {
     ScratchFolder folder("zk-launch");
-    char marker[MAX_PATH], command[1024];
-    std::snprintf(marker, sizeof marker, "%s\\started.txt", folder.path);
-    std::snprintf(command, sizeof command,
-                  "C:\\windows\\system32\\cmd.exe /c echo started> \"%s\"", marker);
+    const std::string marker = folder / "started.txt";
+    char command[1024];
+    std::snprintf(command, sizeof command, "C:\\windows\\system32\\cmd.exe /c echo started> \"%s\"",
+                  marker.c_str());
     ASSERT_TRUE(LaunchProgram(command));
     for (int i = 0; i < 200 && !Exists(marker); ++i)
         Sleep(50);

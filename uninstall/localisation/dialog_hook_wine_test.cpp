@@ -6,6 +6,7 @@
 #include "uninstall/localisation/dialog_hook.h"
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/localisation/res_string_test_file.h"
+#include "tests/support/call_site.h"
 #include "uninstall/res/resource_ids.h"
 
 namespace {
@@ -66,7 +67,8 @@ class Dialogs : public ::testing::Test {
             DestroyWindow(d);
         UnloadTranslations();
     }
-    HWND Open(const char* name, int context = 0) {
+    HWND Open(const char* name, int context = 0, CallSite at = {}) {
+        CalledFrom trace(at);
         hookName = name;
         hookContext = context;
         HWND dialog = CreateDialogParamA(ResourceModule, name, nullptr, HookedProc, 0);

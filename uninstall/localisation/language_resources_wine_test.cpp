@@ -1,6 +1,6 @@
 #include "uninstall/localisation/language_resources.h"
 #include "uninstall/localisation/ext_resource.h"
-#include "uninstall/common/paths.h"
+#include "tests/support/files.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 
@@ -9,16 +9,12 @@ namespace {
 // Writes a translation file next to the test program and removes it again.
 class BesideProgram {
   public:
-    char path[MAX_PATH];
-    BesideProgram(const char* name, const char* contents) {
-        GetModuleFileNameA(nullptr, path, sizeof path);
-        std::snprintf(NamePart(path), sizeof path - (NamePart(path) - path), "%s", name);
-        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, contents, lstrlenA(contents), &written, nullptr);
-        CloseHandle(file);
+    const std::string path;
+    BesideProgram(const char* name, const char* contents)
+        : path(test_files::BesideTestProgram(name)) {
+        test_files::Write(path, contents);
     }
-    ~BesideProgram() { DeleteFileA(path); }
+    ~BesideProgram() { DeleteFileA(path.c_str()); }
 };
 
 // Presents a resource module for the length of a test.
@@ -48,7 +44,7 @@ TEST(LoadOnWindows, ReadsTheFileBesideTheProgram) {
     EXPECT_STREQ("\xD6\xD0\xCE\xC4", dest);
 
     LanguageResources byPath;
-    byPath.Load(file.path);
+    byPath.Load(file.path.c_str());
     EXPECT_TRUE(byPath.IsLoaded());
     LanguageResources missing;
     missing.Load("zk-missing.lng");

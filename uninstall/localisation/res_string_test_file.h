@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <cstdio>
 #include <string>
+#include "tests/support/files.h"
 #include "uninstall/localisation/crc32.h"
 #include "uninstall/localisation/language_resources.h"
 
@@ -22,16 +23,11 @@ inline std::string Entry(char kind, const char* section, const char* source, con
 
 // Writes "; test\r\n***messages***\r\n" + entries and reads it as the table.
 inline void LoadTranslations(const std::string& entries) {
-    char path[MAX_PATH];
-    GetTempPathA(sizeof path, path);
-    strcat(path, "zk_test.lng");
-    std::string text = "; test\r\n***messages***\r\n" + entries + "\r\n\r\n\r\n";
-    FILE* f = fopen(path, "wb");
-    fwrite(text.data(), 1, text.size(), f);
-    fclose(f);
-    Translations.ReadTable(path);
+    const std::string path = test_files::TempFolder() + "zk_test.lng";
+    test_files::Write(path, "; test\r\n***messages***\r\n" + entries + "\r\n\r\n\r\n");
+    Translations.ReadTable(path.c_str());
     Translations.DetectDirection(false);
-    DeleteFileA(path);
+    DeleteFileA(path.c_str());
 }
 
 // Drops the table (a missing file leaves none) and the direction.

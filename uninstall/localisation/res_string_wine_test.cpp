@@ -5,6 +5,7 @@
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/localisation/res_string.h"
 #include "uninstall/localisation/res_string_test_file.h"
+#include "tests/support/call_site.h"
 #include "uninstall/res/resource_ids.h"
 
 namespace {
@@ -32,7 +33,8 @@ class Strings : public ::testing::Test {
             FreeLibrary(library);
         UnloadTranslations();
     }
-    void UseSampleLibrary() {
+    void UseSampleLibrary(CallSite at = {}) {
+        CalledFrom trace(at);
         library = LoadLibraryA(SampleLibraryPath().c_str());
         ASSERT_NE(nullptr, library);
         ResourceModule = library;

@@ -5,48 +5,28 @@
 
 #include "uninstall/common/windows_version.h"
 #include "uninstall/registry/registry.h"
+#include "tests/support/raw_registry.h"
 
 namespace {
 
 const char* const Scratch = "Software\\ZkTreeTest";
 
-// Test-side clean-up, independent of the code under test.
-void RemoveTree(HKEY parent, const char* path) {
-    HKEY key;
-    if (RegOpenKeyExA(parent, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return;
-    char name[256];
-    while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS)
-        RemoveTree(key, name);
-    RegCloseKey(key);
-    RegDeleteKeyA(parent, path);
-}
-
 bool KeyExists(const std::string& path) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    return raw_registry::KeyExists(HKEY_CURRENT_USER, path.c_str());
 }
 
-void MakeKey(const std::string& path) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS)
-        << path;
-    RegSetValueExA(key, "v", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2);
-    RegCloseKey(key);
+// A key under HKCU with one value, so that it is not empty.
+void MakeKey(const std::string& path, CallSite at = {}) {
+    raw_registry::SetString(HKEY_CURRENT_USER, path.c_str(), "v", "x", at);
 }
 
 // width sub-keys on each of depth levels below path.
-void MakeTree(const std::string& path, int width, int depth) {
-    MakeKey(path);
+void MakeTree(const std::string& path, int width, int depth, CallSite at = {}) {
+    MakeKey(path, at);
     if (depth == 0)
         return;
     for (int i = 0; i < width; ++i)
-        MakeTree(path + "\\k" + std::to_string(i), width, depth - 1);
+        MakeTree(path + "\\k" + std::to_string(i), width, depth - 1, at);
 }
 
 // The deletion under test addresses HKCU keys outside the settings root
@@ -55,12 +35,12 @@ void DeleteTree(const std::string& path) { DeleteKeyTree(HKEY_CURRENT_USER, ("\\
 
 class KeyTree : public ::testing::Test {
   protected:
-    void SetUp() override { RemoveTree(HKEY_CURRENT_USER, Scratch); }
+    void SetUp() override { raw_registry::DeleteTree(HKEY_CURRENT_USER, Scratch); }
     void TearDown() override {
         ClearWindowsVersionOverride();
-        RemoveTree(HKEY_CURRENT_USER, Scratch);
-        RemoveTree(HKEY_CURRENT_USER, "Software\\Zelkova");
-        RemoveTree(HKEY_CURRENT_USER, "Software\\ZelkovaNeighbour");
+        raw_registry::DeleteTree(HKEY_CURRENT_USER, Scratch);
+        raw_registry::DeleteTree(HKEY_CURRENT_USER, "Software\\Zelkova");
+        raw_registry::DeleteTree(HKEY_CURRENT_USER, "Software\\ZelkovaNeighbour");
     }
 };
 

@@ -2,7 +2,8 @@
 // each test removes again.
 #include <gtest/gtest.h>
 #include <string>
-#include "uninstall/registry/raw_registry_wine_test.h"
+#include "tests/support/call_site.h"
+#include "tests/support/raw_registry.h"
 #include "uninstall/registry/registry.h"
 
 namespace {
@@ -29,7 +30,8 @@ DWORD Dword(HKEY hive, const char* path, const char* name, DWORD defaultValue) {
     return value;
 }
 
-std::string Full(HKEY hive, const char* path) {
+std::string Full(HKEY hive, const char* path, CallSite at = {}) {
+    CalledFrom trace(at);
     char buffer[KeyPathSize] = "untouched";
     EXPECT_TRUE(MakeKeyPath(hive, path, buffer));
     return buffer;

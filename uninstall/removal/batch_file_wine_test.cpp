@@ -5,7 +5,9 @@
 
 #include "uninstall/removal/batch_file.h"
 #include "uninstall/removal/batch_text.h"
-#include "uninstall/removal/scratch_folder_wine_test.h"
+#include "tests/support/call_site.h"
+#include "tests/support/environment.h"
+#include "tests/support/files.h"
 
 namespace {
 
@@ -21,27 +23,26 @@ TEST(PathForBatch, DoublesPercentAndKeepsTextTheOemCodePageCanHold) {
 }
 
 TEST(CommandInterpreter, FallsBackToTheSystemsOwnWithoutComspec) {
-    char saved[MAX_PATH] = "";
-    GetEnvironmentVariableA("COMSPEC", saved, sizeof saved);
+    EnvironmentChange environment;
     char system[MAX_PATH], windows[MAX_PATH], out[MAX_PATH];
     GetSystemDirectoryA(system, sizeof system);
     GetWindowsDirectoryA(windows, sizeof windows);
 
-    SetEnvironmentVariableA("COMSPEC", "X:\\shell\\my.exe");
+    environment.Set("COMSPEC", "X:\\shell\\my.exe");
     EXPECT_TRUE(CommandInterpreter(out, sizeof out, true));
     EXPECT_STREQ(out, "X:\\shell\\my.exe");
-    SetEnvironmentVariableA("COMSPEC", nullptr);
+    environment.Set("COMSPEC", nullptr);
     EXPECT_TRUE(CommandInterpreter(out, sizeof out, true));
     EXPECT_EQ(std::string(out), std::string(system) + "\\cmd.exe");
     EXPECT_TRUE(CommandInterpreter(out, sizeof out, false));
     EXPECT_EQ(std::string(out), std::string(windows) + "\\command.com");
     EXPECT_FALSE(CommandInterpreter(out, 8, true));
-    SetEnvironmentVariableA("COMSPEC", saved);
 }
 
 // A program folder whose names hold "%", blanks and Chinese characters: the
 // batch run removes the program file, its folder and itself.
-void RunBatchInFolder(bool withoutComspec) {
+void RunBatchInFolder(bool withoutComspec, CallSite at = {}) {
+    CalledFrom trace(at);
     ScratchFolder outer("zk-batch");
     const std::string folder = outer / (std::string("Zkv 50%PATH% ") + Chinese);
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
@@ -53,19 +54,17 @@ void RunBatchInFolder(bool withoutComspec) {
     const std::string batch = outer / BatchFileName;
     ASSERT_TRUE(WriteBatchFile(batch.c_str(), program.c_str(), folder.c_str(), true, true));
 
-    char saved[MAX_PATH] = "";
-    GetEnvironmentVariableA("COMSPEC", saved, sizeof saved);
-    if (withoutComspec)
-        SetEnvironmentVariableA("COMSPEC", nullptr);
+    EnvironmentChange environment;
+    if (withoutComspec) environment.Set("COMSPEC", nullptr);
     SetCurrentDirectoryA(outer.path.c_str());
     ASSERT_TRUE(StartBatch(batch.c_str(), true));
-    SetEnvironmentVariableA("COMSPEC", saved);
+    environment.Restore();
 
-    for (int i = 0; i < 200 && (ScratchFolder::Exists(folder) || ScratchFolder::Exists(batch)); ++i)
+    for (int i = 0; i < 200 && (test_files::Exists(folder) || test_files::Exists(batch)); ++i)
         Sleep(50);
-    EXPECT_FALSE(ScratchFolder::Exists(program));
-    EXPECT_FALSE(ScratchFolder::Exists(folder));
-    EXPECT_FALSE(ScratchFolder::Exists(batch));
+    EXPECT_FALSE(test_files::Exists(program));
+    EXPECT_FALSE(test_files::Exists(folder));
+    EXPECT_FALSE(test_files::Exists(batch));
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, sizeof windows);
     SetCurrentDirectoryA(windows);

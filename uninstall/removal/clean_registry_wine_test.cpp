@@ -5,8 +5,9 @@
 #include <string>
 
 #include "uninstall/removal/clean_registry.h"
-#include "uninstall/removal/registry_snapshot_wine_test.h"
-#include "uninstall/common/program_path.h"
+#include "tests/support/files.h"
+#include "tests/support/raw_registry.h"
+#include "tests/support/registry_snapshot.h"
 #include "uninstall/setup/setup_choices.h"
 #include "uninstall/setup/machine_entries.h"
 
@@ -14,12 +15,8 @@ namespace {
 
 using namespace registry_snapshot;
 
-void SetDefault(const char* path, const char* text) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), lstrlenA(text) + 1);
-    RegCloseKey(key);
+void SetDefault(const char* path, const char* text, CallSite at = {}) {
+    raw_registry::SetString(HKEY_CLASSES_ROOT, path, "", text, at);
 }
 
 TEST(CleanRegistry, UndoesAFullSetupKeepingOnlyEmptySharedKeys) {
@@ -40,23 +37,18 @@ TEST(CleanRegistry, UndoesAFullSetupKeepingOnlyEmptySharedKeys) {
     const Snapshot after = Registry();
     EXPECT_EQ(Difference(before, after), "") << "removed although it was there before setup";
     // Handler keys and "New" menu keys other programs share stay, emptied.
-    EXPECT_EQ(LeftOutsideTheDesign(after, before), "") << "left behind by the removal";
-    for (const char* name : {"zkvnew.dat", "zipnew.dat"}) {
-        char path[1024];
-        if (ProgramFilePath(name, path))
-            DeleteFileA(path);
-    }
+    EXPECT_EQ(UnsharedLeftovers(after, before), "") << "left behind by the removal";
+    for (const char* name : {"zkvnew.dat", "zipnew.dat"})
+        DeleteFileA(test_files::BesideTestProgram(name).c_str());
 }
 
 TEST(CleanRegistry, RevTakenOverByAnotherProgramStays) {
     SetDefault(".rev", "Other.Program");
     CleanRegistry();
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CLASSES_ROOT, ".rev", 0, KEY_READ, &key), ERROR_SUCCESS);
-    RegCloseKey(key);
+    ASSERT_TRUE(raw_registry::KeyExists(HKEY_CLASSES_ROOT, ".rev"));
     SetDefault(".rev", "zelkova.rev"); // its own, in any case
     CleanRegistry();
-    EXPECT_NE(RegOpenKeyExA(HKEY_CLASSES_ROOT, ".rev", 0, KEY_READ, &key), ERROR_SUCCESS);
+    EXPECT_FALSE(raw_registry::KeyExists(HKEY_CLASSES_ROOT, ".rev"));
 }
 
 } // namespace

@@ -8,8 +8,9 @@
 #include "uninstall/common/windows_version.h"
 #include "uninstall/removal/list_entries.h"
 #include "uninstall/removal/listed_files.h"
-#include "uninstall/removal/pending_renames_wine_test.h"
-#include "uninstall/removal/scratch_folder_wine_test.h"
+#include "tests/support/call_site.h"
+#include "tests/support/pending_renames.h"
+#include "tests/support/files.h"
 
 namespace {
 
@@ -22,27 +23,27 @@ TEST(ListedFiles, FoldersListedBeforeTheirContentsGoInLaterPasses) {
     const std::string folder = outer / "zkv";
     CreateDirectoryA((folder + "\\sub").c_str(), nullptr);
     CreateDirectoryA((folder + "\\sub\\deeper").c_str(), nullptr);
-    ScratchFolder::Write(folder + "\\readonly.txt", "r");
+    test_files::Write(folder + "\\readonly.txt", "r");
     SetFileAttributesA((folder + "\\readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    ScratchFolder::Write(folder + "\\sub\\b.txt", "b");
-    ScratchFolder::Write(folder + "\\sub\\deeper\\c.txt", "c");
+    test_files::Write(folder + "\\sub\\b.txt", "b");
+    test_files::Write(folder + "\\sub\\deeper\\c.txt", "c");
     SetFileAttributesA((folder + "\\sub\\deeper\\c.txt").c_str(),
                        FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    ScratchFolder::Write(folder + "\\" + ChineseName, "w");
-    ScratchFolder::Write(folder + "\\kept.txt", "not listed");
-    ScratchFolder::Write(outer / "outside.txt", "o");
+    test_files::Write(folder + "\\" + ChineseName, "w");
+    test_files::Write(folder + "\\kept.txt", "not listed");
+    test_files::Write(outer / "outside.txt", "o");
     const std::string listPath = folder + "\\" + ListFileName;
-    ScratchFolder::Write(listPath, "sub\r\n"
-                                   "sub\\deeper\r\n"
-                                   "readonly.txt  \r\n"
-                                   "\r\n"
-                                   "sub\\deeper\\c.txt\r\n"
-                                   "sub\\b.txt\r\n"
-                                   "missing.txt\r\n" +
-                                       std::string(ChineseName) + "\r\n" +
-                                       "Uninstall.lst\r\n"
-                                       "..\\outside.txt\r\n" +
-                                       outer.path + "\\outside.txt\r\n");
+    test_files::Write(listPath, "sub\r\n"
+                                "sub\\deeper\r\n"
+                                "readonly.txt  \r\n"
+                                "\r\n"
+                                "sub\\deeper\\c.txt\r\n"
+                                "sub\\b.txt\r\n"
+                                "missing.txt\r\n" +
+                                    std::string(ChineseName) + "\r\n" +
+                                    "Uninstall.lst\r\n"
+                                    "..\\outside.txt\r\n" +
+                                    outer.path + "\\outside.txt\r\n");
 
     File list;
     ASSERT_TRUE(list.Open(listPath.c_str()));
@@ -50,14 +51,14 @@ TEST(ListedFiles, FoldersListedBeforeTheirContentsGoInLaterPasses) {
     // 4 removes nothing.
     RemoveListedFiles(list, (folder + "\\").c_str());
     for (const char* gone : {"sub", "readonly.txt", "missing.txt", ChineseName})
-        EXPECT_FALSE(ScratchFolder::Exists(folder + "\\" + gone)) << gone;
-    EXPECT_TRUE(ScratchFolder::Exists(folder + "\\kept.txt"));
-    EXPECT_TRUE(ScratchFolder::Exists(outer / "outside.txt"));
+        EXPECT_FALSE(test_files::Exists(folder + "\\" + gone)) << gone;
+    EXPECT_TRUE(test_files::Exists(folder + "\\kept.txt"));
+    EXPECT_TRUE(test_files::Exists(outer / "outside.txt"));
     // The open list survives its own entry, so a stopped run can start again.
-    EXPECT_TRUE(ScratchFolder::Exists(listPath));
+    EXPECT_TRUE(test_files::Exists(listPath));
     // Nothing left to remove: the passes end, and what is not listed stays.
     RemoveListedFiles(list, (folder + "\\").c_str());
-    EXPECT_TRUE(ScratchFolder::Exists(folder + "\\kept.txt"));
+    EXPECT_TRUE(test_files::Exists(folder + "\\kept.txt"));
 }
 
 // Files held open without delete sharing, as a running program holds its
@@ -102,12 +103,13 @@ struct Installation {
         CreateDirectoryA((folder + "\\sub").c_str(), nullptr);
         CreateDirectoryA((folder + "\\sub\\deeper").c_str(), nullptr);
         for (const char* name : {"uninstall.exe", "free.txt", "held long name.txt", "sub\\deeper\\held.dll"})
-            ScratchFolder::Write(folder + "\\" + name, name);
-        ScratchFolder::Write(folder + "\\" + ListFileName, list);
+            test_files::Write(folder + "\\" + name, name);
+        test_files::Write(folder + "\\" + ListFileName, list);
     }
     std::string In(const char* name) const { return folder + "\\" + name; }
 
-    Leftovers Remove() {
+    Leftovers Remove(CallSite at = {}) {
+        CalledFrom trace(at);
         File list;
         EXPECT_TRUE(list.Open(In(ListFileName).c_str()));
         RemoveListedFiles(list, (folder + "\\").c_str());
@@ -142,7 +144,7 @@ TEST(ScheduleLeftovers, FilesThenFoldersDeepestFirstThenTheProgramFolder) {
         Held text(installation.In("held long name.txt"));
         EXPECT_EQ(installation.Remove(), Leftovers::Scheduled);
     }
-    EXPECT_FALSE(ScratchFolder::Exists(installation.In("free.txt")));
+    EXPECT_FALSE(test_files::Exists(installation.In("free.txt")));
     const std::vector<std::pair<std::string, std::string>> expected = {
         {installation.In("held long name.txt"), ""},
         {installation.In("sub\\deeper\\held.dll"), ""},
@@ -172,10 +174,11 @@ class Windows95 : public ::testing::Test {
         if (saved == "<missing>")
             DeleteFileA(wininit.c_str());
         else
-            ScratchFolder::Write(wininit, saved);
+            test_files::Write(wininit, saved);
     }
 
-    static std::string Short(const std::string& path) {
+    static std::string Short(const std::string& path, CallSite at = {}) {
+        CalledFrom trace(at);
         char buffer[MAX_PATH];
         DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
         EXPECT_GT(length, 0u) << path;
@@ -184,7 +187,8 @@ class Windows95 : public ::testing::Test {
 };
 
 TEST_F(Windows95, HeldFilesGoIntoTheRenameSectionByShortPathAndTheRestStays) {
-    ScratchFolder::Write(wininit, "[Setup]\r\nkeep=1\r\n[rename]\r\nNUL=C:\\OLD.TMP\r\n[Other]\r\nalso=2\r\n");
+    test_files::Write(wininit,
+                      "[Setup]\r\nkeep=1\r\n[rename]\r\nNUL=C:\\OLD.TMP\r\n[Other]\r\nalso=2\r\n");
     Installation installation("held long name.txt\r\nfree.txt\r\nuninstall.exe\r\n");
     std::string shortPath = Short(installation.In("held long name.txt"));
     EXPECT_EQ(shortPath.find(' '), std::string::npos) << shortPath;
@@ -206,7 +210,7 @@ TEST_F(Windows95, AFolderThatIsLeftIsLeftToTheUser) {
         EXPECT_EQ(installation.Remove(), Leftovers::NotScheduled);
     }
     EXPECT_EQ(ReadWhole(wininit), "[rename]\r\nNUL=" + dll + "\r\n");
-    EXPECT_FALSE(ScratchFolder::Exists(installation.In("held long name.txt")));
+    EXPECT_FALSE(test_files::Exists(installation.In("held long name.txt")));
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "uninstall/setup/setup_choices.h"
 #include "uninstall/setup/shell_integration.h"
 #include "uninstall/setup/wine_test_support.h"
+#include "tests/support/files.h"
 
 using namespace setup_test;
 
@@ -156,9 +157,7 @@ TEST_F(Associations, TemplateFilesHoldEmptyArchivesAndAreWrittenOnce) {
     EXPECT_EQ(ProgramFile("zkvnew.dat"), Value(Classes, ".zkv\\ShellNew", "FileName"));
 
     // An existing file is used unchanged; the old entry goes with its key.
-    FILE* file = fopen(ProgramFile("zkvnew.dat").c_str(), "wb");
-    fputs("mine", file);
-    fclose(file);
+    test_files::Write(ProgramFile("zkvnew.dat"), "mine");
     SetString(Classes, ".zkv\\ShellNew", "NullFile", "");
     UpdateAssociations(Ticked({0, 1}));
     EXPECT_EQ("mine", FileBytes(ProgramFile("zkvnew.dat")));

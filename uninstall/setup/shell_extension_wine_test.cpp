@@ -3,6 +3,7 @@
 #include <windows.h>
 #include "uninstall/setup/shell_integration.h"
 #include "uninstall/setup/wine_test_support.h"
+#include "tests/support/call_site.h"
 
 using namespace setup_test;
 
@@ -39,13 +40,10 @@ class ShellExtension : public ::testing::Test {
         for (const char* key : {"Zelkova", "Zelkova.ZIP", ClassKey}) DeleteTree(Classes, key);
         DeleteTree(Classes, HandlerKeys[4]);
         for (const char* key : SharedKeys) DeleteTree(Classes, key);
-        HKEY approved;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, Approved, 0, KEY_WRITE, &approved) == ERROR_SUCCESS) {
-            RegDeleteValueA(approved, Clsid);
-            RegCloseKey(approved);
-        }
+        DeleteValue(HKEY_LOCAL_MACHINE, Approved, Clsid);
     }
-    static void ExpectHandlers() {
+    static void ExpectHandlers(CallSite at = {}) {
+        CalledFrom trace(at);
         for (const char* key : HandlerKeys) EXPECT_EQ("", Value(Classes, key, "")) << key;
         for (const char* key : DropKeys) EXPECT_EQ(Clsid, Value(Classes, key, "")) << key;
         for (const char* key : SharedKeys) EXPECT_EQ(Clsid, Value(Classes, key, "")) << key;
@@ -54,10 +52,7 @@ class ShellExtension : public ::testing::Test {
 };
 
 TEST_F(ShellExtension, WithTheLibraryAllEntriesAreWritten) {
-    HANDLE file = CreateFileA(ProgramFile("zkvext.dll").c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    CloseHandle(file);
+    test_files::Write(ProgramFile("zkvext.dll"), "");
     UpdateShellExtension(WithShellExt(true));
     EXPECT_EQ("Zelkova", Value(Classes, ClassKey, ""));
     EXPECT_EQ(ProgramFile("zkvext.dll"), Value(Classes, ServerKey, ""));
@@ -73,9 +68,7 @@ TEST_F(ShellExtension, WithoutTheLibraryOnlyTheHandlersAreWritten) {
 
 TEST_F(ShellExtension, RemovalKeepsSharedKeysEmptyAndIsHarmlessTwice) {
     SetString(Classes, "Zelkova\\shell\\open\\command", "", "kept");
-    HANDLE file = CreateFileA(ProgramFile("zkvext.dll").c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, 0, nullptr);
-    CloseHandle(file);
+    test_files::Write(ProgramFile("zkvext.dll"), "");
     UpdateShellExtension(WithShellExt(true));
     for (int pass = 0; pass < 2; ++pass) {
         UpdateShellExtension(WithShellExt(false));

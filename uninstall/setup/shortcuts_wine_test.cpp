@@ -10,17 +10,14 @@
 #include "uninstall/setup/shell_integration.h"
 #include "uninstall/setup/shell_link.h"
 #include "uninstall/setup/wine_test_support.h"
+#include "tests/support/files.h"
+#include "tests/support/links.h"
 
 using namespace setup_test;
 
 namespace {
-std::string Folder(int csidl) {
-    char path[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, csidl, nullptr, 0, path);
-    return path;
-}
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+using test_files::Exists;
+using test_links::SpecialFolder;
 
 // Target and description as the shell-link object reads them back.
 std::string LinkTarget(const std::string& link, std::string* description = nullptr) {
@@ -62,11 +59,11 @@ class Shortcuts : public ::testing::Test {
   protected:
     void SetUp() override {
         CoInitialize(nullptr);
-        UpdateShortcuts(SetupChoices(), nullptr);
+        test_links::RemoveZelkovaLinks();
     }
     void TearDown() override {
         ClearProgramPathOverride();
-        UpdateShortcuts(SetupChoices(), nullptr);
+        test_links::RemoveZelkovaLinks();
         CoUninitialize();
     }
 };
@@ -78,14 +75,15 @@ TEST_F(Shortcuts, LinksPointAtTheProgramFolderAndGroupsAreMadeOnce) {
     UpdateShortcuts(choices, groupFolder);
     UpdateShortcuts(choices, groupFolder); // rewritten in place
 
-    std::string userGroup = Folder(CSIDL_PROGRAMS) + "\\Zelkova";
-    std::string commonGroup = Folder(CSIDL_COMMON_PROGRAMS) + "\\Zelkova";
+    std::string userGroup = SpecialFolder(CSIDL_PROGRAMS) + "\\Zelkova";
+    std::string commonGroup = SpecialFolder(CSIDL_COMMON_PROGRAMS) + "\\Zelkova";
     EXPECT_EQ(userGroup, groupFolder);
     std::string description;
     EXPECT_EQ(ProgramFile("Zelkova.exe"),
-              LinkTarget(Folder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk", &description));
+              LinkTarget(SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk", &description));
     EXPECT_EQ("Zelkova", description);
-    EXPECT_EQ(ProgramFile("Zelkova.exe"), LinkTarget(Folder(CSIDL_STARTMENU) + "\\Zelkova.lnk"));
+    EXPECT_EQ(ProgramFile("Zelkova.exe"),
+              LinkTarget(SpecialFolder(CSIDL_STARTMENU) + "\\Zelkova.lnk"));
     std::string help = ResString(IDS_HELP_LINK);
     std::string manual = ResString(IDS_MANUAL_LINK);
     ASSERT_FALSE(help.empty() || manual.empty());
@@ -95,32 +93,30 @@ TEST_F(Shortcuts, LinksPointAtTheProgramFolderAndGroupsAreMadeOnce) {
         EXPECT_EQ(ProgramFile("Zelkova.hlp"), LinkTarget(group + "\\" + help + ".lnk"));
         EXPECT_EQ(ProgramFile("Zkv.txt"), LinkTarget(group + "\\" + manual + ".lnk"));
     }
-    EXPECT_FALSE(Exists(Folder(CSIDL_PROGRAMS) + "\\Zelkova.lnk")); // not one level up
+    EXPECT_FALSE(Exists(SpecialFolder(CSIDL_PROGRAMS) + "\\Zelkova.lnk")); // not one level up
 }
 
 TEST_F(Shortcuts, UntickedChoicesRemoveLinksAndWholeGroups) {
     SetupChoices choices;
     choices.Desktop = choices.StartMenu = choices.Programs = true;
     UpdateShortcuts(choices, nullptr);
-    std::string userGroup = Folder(CSIDL_PROGRAMS) + "\\Zelkova";
-    HANDLE added = CreateFileA((userGroup + "\\notes.txt").c_str(), GENERIC_WRITE, 0, nullptr,
-                               CREATE_ALWAYS, 0, nullptr);
-    CloseHandle(added);
+    std::string userGroup = SpecialFolder(CSIDL_PROGRAMS) + "\\Zelkova";
+    test_files::Write(userGroup + "\\notes.txt", "");
 
     char groupFolder[PathSize] = "";
     UpdateShortcuts(SetupChoices(), groupFolder);
     EXPECT_STREQ("", groupFolder);
-    EXPECT_FALSE(Exists(Folder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk"));
-    EXPECT_FALSE(Exists(Folder(CSIDL_STARTMENU) + "\\Zelkova.lnk"));
+    EXPECT_FALSE(Exists(SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk"));
+    EXPECT_FALSE(Exists(SpecialFolder(CSIDL_STARTMENU) + "\\Zelkova.lnk"));
     EXPECT_FALSE(Exists(userGroup));
-    EXPECT_FALSE(Exists(Folder(CSIDL_COMMON_PROGRAMS) + "\\Zelkova"));
+    EXPECT_FALSE(Exists(SpecialFolder(CSIDL_COMMON_PROGRAMS) + "\\Zelkova"));
 }
 
 TEST_F(Shortcuts, WithoutAUsableProgramFolderNothingIsMadeButEverythingIsStillDeleted) {
-    const std::string userGroup = Folder(CSIDL_PROGRAMS) + "\\Zelkova";
-    const std::string commonGroup = Folder(CSIDL_COMMON_PROGRAMS) + "\\Zelkova";
-    const std::string links[] = {Folder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk",
-                                 Folder(CSIDL_STARTMENU) + "\\Zelkova.lnk",
+    const std::string userGroup = SpecialFolder(CSIDL_PROGRAMS) + "\\Zelkova";
+    const std::string commonGroup = SpecialFolder(CSIDL_COMMON_PROGRAMS) + "\\Zelkova";
+    const std::string links[] = {SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\Zelkova.lnk",
+                                 SpecialFolder(CSIDL_STARTMENU) + "\\Zelkova.lnk",
                                  userGroup + "\\Zelkova.lnk", commonGroup + "\\Zelkova.lnk"};
     SetupChoices all;
     all.Desktop = all.StartMenu = all.Programs = true;
@@ -135,9 +131,7 @@ TEST_F(Shortcuts, WithoutAUsableProgramFolderNothingIsMadeButEverythingIsStillDe
     for (const std::string& group : {userGroup, commonGroup})
         ASSERT_TRUE(CreateDirectoryA(group.c_str(), nullptr)) << group;
     for (const std::string& link : links) {
-        HANDLE file = CreateFileA(link.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(INVALID_HANDLE_VALUE, file) << link;
-        CloseHandle(file);
+        test_files::Write(link, "");
     }
     UpdateShortcuts(SetupChoices(), nullptr); // as the uninstall runs it
     for (const std::string& link : links) EXPECT_FALSE(Exists(link)) << link;
@@ -146,10 +140,11 @@ TEST_F(Shortcuts, WithoutAUsableProgramFolderNothingIsMadeButEverythingIsStillDe
 }
 
 TEST_F(Shortcuts, CreateShellLinkRefusesAPathBeyondTheLimitAndSavesDoubleByteNames) {
-    std::string tooLong = Folder(CSIDL_DESKTOPDIRECTORY) + "\\" + std::string(300, 'a') + ".lnk";
+    std::string tooLong =
+        SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\" + std::string(300, 'a') + ".lnk";
     EXPECT_FALSE(CreateShellLink("C:\\x.exe", tooLong.c_str(), "Zelkova"));
     // "压缩乗" in code page 936: the last character's second byte is 0x5C.
-    std::string link = Folder(CSIDL_DESKTOPDIRECTORY) + "\\\xD1\xB9\xCB\xF5\x81\x5C.lnk";
+    std::string link = SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\\xD1\xB9\xCB\xF5\x81\x5C.lnk";
     ASSERT_TRUE(CreateShellLink("C:\\Zelkova\\Zelkova.exe", link.c_str(), "Zelkova"));
     EXPECT_EQ("C:\\Zelkova\\Zelkova.exe", LinkTarget(link));
     DeleteFileA(link.c_str());

@@ -1,21 +1,21 @@
 #pragma once
 // Helpers for the setup tests under Wine: the raw registry access of
-// raw_registry_wine_test.h (a `using namespace setup_test` brings it along),
-// and the paths of the program's files.
+// tests/support (a `using namespace setup_test` brings it along), and the
+// paths of the program's files.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
-#include "uninstall/registry/raw_registry_wine_test.h"
-#include "uninstall/common/program_path.h"
+#include "tests/support/call_site.h"
+#include "tests/support/files.h"
+#include "tests/support/raw_registry.h"
 
 namespace setup_test {
 
 using namespace raw_registry;
 
-inline std::string ProgramFile(const char* name) {
-    char path[PathSize];
-    EXPECT_TRUE(ProgramFilePath(name, path));
-    return path;
+// A file in the folder setup takes for Zelkova's: the test program's.
+inline std::string ProgramFile(const char* name, CallSite at = {}) {
+    return test_files::BesideTestProgram(name, at);
 }
 
 // A program path that fits in the program's 1,024 bytes while its folder

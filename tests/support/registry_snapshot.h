@@ -104,8 +104,8 @@ inline bool KeptSharedKey(const std::string& line) {
 }
 
 // What the removal left that was not there before and is not a shared key
-// (KeptSharedKey): a leftover of Zelkova's.
-inline std::string LeftOutsideTheDesign(const Snapshot& after, const Snapshot& before) {
+// (KeptSharedKey): Zelkova's own leftovers, which no other program needs.
+inline std::string UnsharedLeftovers(const Snapshot& after, const Snapshot& before) {
     Snapshot left;
     for (const std::string& line : after)
         if (!before.count(line) && !KeptSharedKey(line))
