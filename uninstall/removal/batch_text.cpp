@@ -5,6 +5,8 @@
 #include "uninstall/common/format.h"
 
 bool DoublePercent(const char* text, char* out, std::size_t size) {
+    if (size == 0)
+        return false; // no room even for the terminator
     std::size_t length = 0;
     for (const char* p = text; *p; ++p) {
         std::size_t need = *p == '%' ? 2 : 1;
