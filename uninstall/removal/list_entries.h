@@ -39,7 +39,11 @@ class ListReader {
 
 // Whether an entry stays inside the folder it is joined to: no drive, no
 // leading separator (root or UNC path), no component made of two or more
-// dots (with blanks, which the system drops).
+// dots (with blanks, which the system drops). The entry is read character by
+// character as the system's file functions read it: a lead byte and the byte
+// after it are one character even when that byte is no valid second byte
+// ('/', ':', '.'; the system turns such a pair into '?'), so a second byte is
+// never a separator, a drive colon or a dot.
 bool IsSafeListEntry(const char* entry, const LeadByteTable& lead = LeadBytes);
 
 // folder (ending in a backslash) followed by entry; false when it does not

@@ -93,6 +93,35 @@ TEST(ListEntrySafety, TrailBytesEqualToSeparatorsOrColonAreCharactersNotSeparato
     EXPECT_FALSE(IsSafeListEntry("\xB3\x3A.txt", LeadByteTable::ForCodePage(1252)));
 }
 
+TEST(ListEntrySafety, InvalidSecondBytesSlashColonAndDotStayWithTheirLeadByte) {
+    // '/', ':' and '.' are no valid second bytes in code page 936, but the
+    // system's ANSI file functions still take a lead byte and the byte after
+    // it as one character (it becomes the default character '?'), so the
+    // check reads them the same way: never as a separator, colon or dot.
+    LeadByteTable gbk = LeadByteTable::ForCodePage(936);
+    LeadByteTable single = LeadByteTable::ForCodePage(1252);
+    struct Case {
+        const char* entry;
+        bool gbkSafe;
+        bool singleSafe;
+    } cases[] = {
+        {"\x81/..", true, false},     // "?..", not a climb
+        {"a\x81/../b", true, false},  // "a?..\b"
+        {"\x81/\\..", false, false}, // a real backslash, then a climb
+        {"\x81:x", true, false},      // no drive
+        {"a\x81:", true, false},
+        {".\x81.", true, true},       // ".?" is no climb
+        {"..\x81.\\x", true, true},
+        {"\x81.\\..", false, false}, // the pair ends, then a real climb
+        {"\x81", true, true},         // a lone lead byte at the end is one byte
+        {"/\x81", false, false},      // a leading separator is refused before any pair
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.gbkSafe, IsSafeListEntry(c.entry, gbk)) << c.entry;
+        EXPECT_EQ(c.singleSafe, IsSafeListEntry(c.entry, single)) << c.entry;
+    }
+}
+
 TEST(JoinListEntry, JoinsOrRefusesWhatDoesNotFit) {
     char out[16];
     EXPECT_TRUE(JoinListEntry(out, sizeof out, "C:\\Zkv\\", "a.dll"));
