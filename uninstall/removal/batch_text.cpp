@@ -23,6 +23,8 @@ bool DoublePercent(const char* text, char* out, std::size_t size) {
 }
 
 int BatchPiece(int index, const BatchPaths& paths, bool ntFamily, char* out, std::size_t size) {
+    if (index < 0 || index >= BatchPieceCount)
+        return -1;
     bool fits;
     if (index == 0) {
         // The second instance pauses while this one ends and frees its file.
@@ -33,11 +35,9 @@ int BatchPiece(int index, const BatchPaths& paths, bool ntFamily, char* out, std
         fits =
             FormatWhole(out, size, "del \"%s\"\r\nrd \"%s\"\r\nif not exist \"%s\" goto done\r\n",
                         paths.program, paths.folder, paths.program);
-    } else if (index == BatchPieceCount - 1) {
+    } else {
         fits = FormatWhole(out, size, ":done\r\nif exist \"%s\" \"%s\" /warning\r\ndel \"%s\"",
                            paths.program, paths.program, paths.batch);
-    } else {
-        return -1;
     }
     return fits ? static_cast<int>(std::strlen(out)) : -1;
 }

@@ -49,6 +49,15 @@ TEST(BatchText, PiecesThatDoNotFitAreRefused) {
     EXPECT_EQ(BatchPiece(BatchPieceCount, paths, true, piece, sizeof piece), -1);
 }
 
+TEST(BatchText, IndexesOutsideThePiecesGiveNothing) {
+    const BatchPaths paths = {"C:\\Zkv\\uninstall.exe", "C:\\Zkv", "C:\\T\\b.bat"};
+    char piece[256] = "#";
+    for (int index : {-1000, -2, -1, BatchPieceCount, BatchPieceCount + 1}) {
+        EXPECT_EQ(BatchPiece(index, paths, true, piece, sizeof piece), -1) << index;
+        EXPECT_EQ('#', piece[0]) << index;
+    }
+}
+
 TEST(DoublePercent, EveryPercentIsDoubledAndOverlongTextRefused) {
     char out[16];
     EXPECT_TRUE(DoublePercent("C:\\50%\\%x%", out, sizeof out));

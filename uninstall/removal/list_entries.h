@@ -14,7 +14,8 @@ constexpr int ListLineSize = 2048;
 
 class ListReader {
   public:
-    explicit ListReader(File& file);
+    // Entries are trimmed and checked with the lead-byte table lead.
+    explicit ListReader(File& file, const LeadByteTable& lead = LeadBytes);
     ListReader(const ListReader&) = delete;
     ListReader& operator=(const ListReader&) = delete;
 
@@ -30,6 +31,7 @@ class ListReader {
     int Peek();
 
     File& file;
+    const LeadByteTable& lead;
     char chunk[4096];
     int chunkLength = 0;
     int chunkPos = 0;

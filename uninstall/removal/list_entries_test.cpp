@@ -24,13 +24,14 @@ class ListFile : public ::testing::Test {
     void TearDown() override { std::remove(path.c_str()); }
 
     // The entries a reader gives for the bytes, in two passes.
-    std::vector<std::string> Entries(const std::string& bytes, int passes = 1) {
+    std::vector<std::string> Entries(const std::string& bytes, int passes = 1,
+                                     const LeadByteTable& lead = LeadBytes) {
         FILE* f = std::fopen(path.c_str(), "wb");
         std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
         File file;
         EXPECT_TRUE(file.Open(path.c_str()));
-        ListReader reader(file);
+        ListReader reader(file, lead);
         std::vector<std::string> result;
         for (int pass = 0; pass < passes; ++pass) {
             reader.Rewind();
@@ -63,6 +64,12 @@ TEST_F(ListFile, LongLinesAreTakenAsSeveralEntriesOf2047Bytes) {
     std::string over(5000, 'z');
     EXPECT_EQ(Entries(over + "\n"),
               (Strings{std::string(2047, 'z'), std::string(2047, 'z'), std::string(906, 'z')}));
+}
+
+TEST_F(ListFile, TheReadersTableDecidesWhatIsTrimmedAndSkipped) {
+    const std::string bytes = "ab\x81 \r\n\x81/..\r\n";
+    EXPECT_EQ(Entries(bytes, 1, LeadByteTable::ForCodePage(936)), (Strings{"ab\x81 ", "\x81/.."}));
+    EXPECT_EQ(Entries(bytes, 1, LeadByteTable::ForCodePage(1252)), Strings{"ab\x81"});
 }
 
 TEST_F(ListFile, EntriesReachingOutsideTheFolderAreSkipped) {
