@@ -64,14 +64,16 @@ class FuzzInput {
 };
 
 // A heap block of exactly size bytes: one byte written or read beyond it is
-// an AddressSanitizer finding. Size 0 gives a block that no byte fits into.
+// an AddressSanitizer finding. The sanitizer gives malloc(0) a byte of its
+// own, so size 0 points just behind a one-byte block instead.
 class ExactBuffer {
   public:
-    explicit ExactBuffer(std::size_t size) : size(size), bytes(static_cast<char*>(std::malloc(size))) {
-        if (size)
-            std::memset(bytes, 0x5A, size);
+    explicit ExactBuffer(std::size_t size)
+        : size(size), block(static_cast<char*>(std::malloc(size ? size : 1))),
+          bytes(size ? block : block + 1) {
+        std::memset(block, 0x5A, size ? size : 1);
     }
-    ~ExactBuffer() { std::free(bytes); }
+    ~ExactBuffer() { std::free(block); }
     ExactBuffer(const ExactBuffer&) = delete;
     ExactBuffer& operator=(const ExactBuffer&) = delete;
 
@@ -82,7 +84,8 @@ class ExactBuffer {
     }
 
     const std::size_t size;
-    char* bytes;
+    char* const block; // what was allocated
+    char* const bytes;
 };
 
 // A copy of text in a block of exactly its length plus the terminator.

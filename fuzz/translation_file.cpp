@@ -156,10 +156,17 @@ class Target {
         }
     }
 
-    // source translated into a fresh destination, or in place.
+    // source translated into a destination of the program's usual 1024
+    // bytes and one of a chosen size, fresh or the source's own buffer.
     void CheckTranslation(const std::string& source, const char* section, LanguageResources::Kind kind) {
         const bool inPlace = input.Flag();
-        const std::size_t size = inPlace ? source.size() + 1 + input.Byte() : DestinationSize(input);
+        const std::size_t chosen = inPlace ? source.size() + 1 + input.Byte() : DestinationSize(input);
+        for (std::size_t size : {std::max<std::size_t>(1024, source.size() + 1), chosen})
+            CheckTranslation(source, section, kind, inPlace, size);
+    }
+
+    void CheckTranslation(const std::string& source, const char* section, LanguageResources::Kind kind,
+                          bool inPlace, std::size_t size) {
         std::vector<std::string> expected;
         if (loaded) {
             const std::string key = KeyOf(kind == LanguageResources::String ? 's' : '$', section, source);
