@@ -10,8 +10,7 @@ std::string ModelDoubled(const std::string& text) {
     std::string doubled;
     for (char c : text) {
         doubled += c;
-        if (c == '%')
-            doubled += '%';
+        if (c == '%') doubled += '%';
     }
     return doubled;
 }
@@ -19,13 +18,12 @@ std::string ModelDoubled(const std::string& text) {
 std::string ModelPiece(int index, const std::string& program, const std::string& folder,
                        const std::string& batch, bool nt) {
     const std::string q = "\"";
-    if (index == 0)
-        return (nt ? q : "start /wait " + q) + program + q + " /wait\r\n";
+    if (index == 0) return (nt ? q : "start /wait " + q) + program + q + " /wait\r\n";
     if (index < BatchPieceCount - 1)
         return "del " + q + program + q + "\r\nrd " + q + folder + q + "\r\nif not exist " + q +
                program + q + " goto done\r\n";
-    return ":done\r\nif exist " + q + program + q + " " + q + program + q + " /warning\r\ndel " + q +
-           batch + q;
+    return ":done\r\nif exist " + q + program + q + " " + q + program + q + " /warning\r\ndel " +
+           q + batch + q;
 }
 
 // A size near the fitting point of a text of length needed: from 0 up to a

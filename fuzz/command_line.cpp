@@ -7,7 +7,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Offset of the tail: behind the program's name, quoted or not, and the
 // blanks and tabs after it.
@@ -27,15 +29,13 @@ std::size_t ModelTail(const std::string& line) {
 
 std::string Lower(std::string text) {
     for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return text;
 }
 
 CommandLine ModelParse(const std::string& tail) {
     std::size_t sw = tail.rfind('/');
-    if (sw == std::string::npos)
-        return {Mode::Uninstall, false};
+    if (sw == std::string::npos) return {Mode::Uninstall, false};
     bool silent = false;
     if (Lower(tail.substr(sw)) == "/s") {
         silent = true;
@@ -50,8 +50,7 @@ CommandLine ModelParse(const std::string& tail) {
                        {"/warning", Mode::Warning},
                        {"/clean", Mode::Clean}};
     for (const auto& w : words)
-        if (word.compare(0, std::strlen(w.text), w.text) == 0)
-            return {w.mode, silent};
+        if (word.compare(0, std::strlen(w.text), w.text) == 0) return {w.mode, silent};
     return {Mode::None, silent};
 }
 

@@ -14,12 +14,12 @@
 
 // A failed property ends the run the way a sanitizer finding does, so the
 // fuzzer keeps the input as a crash.
-#define FUZZ_CHECK(condition)                                                                    \
-    do {                                                                                         \
-        if (!(condition)) {                                                                      \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                        \
-        }                                                                                        \
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition);  \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (0)
 
 // Takes values from the front of the input; an exhausted input gives zeros
@@ -40,8 +40,7 @@ class FuzzInput {
         std::string text;
         while (pos < size && data[pos] != 0)
             text += static_cast<char>(data[pos++]);
-        if (pos < size)
-            ++pos;
+        if (pos < size) ++pos;
         return text;
     }
     // Everything not taken yet, zero bytes included.

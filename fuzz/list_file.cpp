@@ -13,7 +13,9 @@ namespace {
 
 const std::string Folder = "C:\\Zkv\\";
 
-bool IsBlank(char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == '\r' || c == '\n' || c == ' ' || c == '\t';
+}
 
 // Lines of at most ListLineSize - 1 bytes ending after a line feed, up to
 // their first zero byte, without trailing blank characters; empty ones left
@@ -30,16 +32,13 @@ std::vector<std::string> ModelLines(const std::string& file, const LeadByteTable
         const std::vector<bool> starts = CharacterStarts(line, lead);
         std::size_t kept = 0;
         for (std::size_t i = 0; i < line.size(); ++i) {
-            if (!starts[i])
-                continue;
+            if (!starts[i]) continue;
             std::size_t next = i + 1;
             while (!starts[next])
                 ++next;
-            if (next > i + 1 || !IsBlank(line[i]))
-                kept = next;
+            if (next > i + 1 || !IsBlank(line[i])) kept = next;
         }
-        if (kept > 0)
-            lines.push_back(line.substr(0, kept));
+        if (kept > 0) lines.push_back(line.substr(0, kept));
     }
     return lines;
 }
@@ -50,15 +49,15 @@ void CheckStaysInside(const std::string& joined, const LeadByteTable& lead) {
     const std::string entry = joined.substr(Folder.size());
     const std::vector<bool> starts = CharacterStarts(entry, lead);
     auto single = [&](std::size_t i) { return starts[i] && starts[i + 1]; };
-    auto separator = [&](std::size_t i) { return single(i) && (entry[i] == '\\' || entry[i] == '/'); };
+    auto separator = [&](std::size_t i) {
+        return single(i) && (entry[i] == '\\' || entry[i] == '/');
+    };
     FUZZ_CHECK(!entry.empty() && !separator(0));
     int depth = 0;
     std::size_t componentStart = 0;
     for (std::size_t i = 0; i <= entry.size(); ++i) {
-        if (i < entry.size() && single(i))
-            FUZZ_CHECK(entry[i] != ':');
-        if (i < entry.size() && !separator(i))
-            continue;
+        if (i < entry.size() && single(i)) FUZZ_CHECK(entry[i] != ':');
+        if (i < entry.size() && !separator(i)) continue;
         // The system drops trailing dots and blanks of a component; one made
         // of nothing else names the parent once it has two dots.
         std::string component = entry.substr(componentStart, i - componentStart);
@@ -105,8 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<std::string> safe;
     for (const std::string& line : ModelLines(contents, lead))
-        if (IsSafeListEntry(line.c_str(), lead))
-            safe.push_back(line);
+        if (IsSafeListEntry(line.c_str(), lead)) safe.push_back(line);
     FUZZ_CHECK(passes[0] == safe);
     return 0;
 }

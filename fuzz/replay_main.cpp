@@ -22,8 +22,7 @@ bool IsFolder(const std::string& path) {
 // Replays one file; false when it cannot be read.
 bool Replay(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return false;
+    if (!f) return false;
     std::vector<std::uint8_t> bytes;
     std::uint8_t block[65536];
     std::size_t got;
@@ -32,8 +31,7 @@ bool Replay(const std::string& path) {
     std::fclose(f);
     // An exactly sized copy, so a read past the input is caught.
     std::uint8_t* exact = static_cast<std::uint8_t*>(std::malloc(bytes.size()));
-    if (!bytes.empty())
-        std::memcpy(exact, bytes.data(), bytes.size());
+    if (!bytes.empty()) std::memcpy(exact, bytes.data(), bytes.size());
     std::fprintf(stderr, "replay %s (%zu bytes)\n", path.c_str(), bytes.size());
     LLVMFuzzerTestOneInput(exact, bytes.size());
     std::free(exact);
@@ -50,8 +48,7 @@ int main(int argc, char** argv) {
             if (DIR* dir = opendir(argv[i])) {
                 while (dirent* entry = readdir(dir)) {
                     const std::string path = std::string(argv[i]) + "/" + entry->d_name;
-                    if (entry->d_name[0] != '.' && !IsFolder(path))
-                        files.push_back(path);
+                    if (entry->d_name[0] != '.' && !IsFolder(path)) files.push_back(path);
                 }
                 closedir(dir);
             }

@@ -11,7 +11,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == '\r' || c == '\n' || c == ' ' || c == '\t';
+}
 
 // The longest start of text that ends on a character boundary within limit.
 std::size_t ModelCut(const std::vector<bool>& starts, std::size_t length, std::size_t limit) {
@@ -51,28 +53,25 @@ void CheckCopies(const std::string& text, const std::string& second, std::size_t
     }
 }
 
-void CheckPaths(const std::string& text, const std::vector<bool>& starts, const LeadByteTable& lead) {
+void CheckPaths(const std::string& text, const std::vector<bool>& starts,
+                const LeadByteTable& lead) {
     std::size_t lastStart = 0;
     std::size_t afterSeparator = std::string::npos;
     std::size_t keptEnd = 0; // behind the last character that is no blank
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!starts[i])
-            continue;
+        if (!starts[i]) continue;
         lastStart = i;
         std::size_t next = i + 1;
         while (!starts[next])
             ++next;
-        if (next == i + 1 && (text[i] == '\\' || text[i] == '/'))
-            afterSeparator = i + 1;
-        if (next > i + 1 || !IsBlank(text[i]))
-            keptEnd = next;
-        if (lead.multiByte)
-            FUZZ_CHECK(NextChar(text.c_str() + i, lead) == text.c_str() + next);
+        if (next == i + 1 && (text[i] == '\\' || text[i] == '/')) afterSeparator = i + 1;
+        if (next > i + 1 || !IsBlank(text[i])) keptEnd = next;
+        if (lead.multiByte) FUZZ_CHECK(NextChar(text.c_str() + i, lead) == text.c_str() + next);
     }
     std::size_t name = afterSeparator;
     if (name == std::string::npos) {
-        const bool drive = text.size() >= 2 && !lead.isLead[static_cast<unsigned char>(text[0])] &&
-                           text[1] == ':';
+        const bool drive =
+            text.size() >= 2 && !lead.isLead[static_cast<unsigned char>(text[0])] && text[1] == ':';
         name = drive ? 2 : 0;
     }
 

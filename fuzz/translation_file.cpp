@@ -26,7 +26,8 @@ bool ModelTable(const std::string& file, std::string& table) {
     table.clear();
     for (std::size_t i = 0; i < raw.size() && raw[i] != '\0'; ++i) {
         const char c = raw[i];
-        const std::size_t escape = i + 1 < raw.size() ? std::string("\"\\nrt").find(raw[i + 1]) : std::string::npos;
+        const std::size_t escape =
+            i + 1 < raw.size() ? std::string("\"\\nrt").find(raw[i + 1]) : std::string::npos;
         if (c == '\\' && raw[i + 1] != '\0' && escape != std::string::npos) {
             table += "\"\\\n\r\t"[escape];
             ++i;
@@ -41,8 +42,7 @@ bool ModelTable(const std::string& file, std::string& table) {
 std::vector<std::size_t> ModelIndexed(const std::string& table) {
     std::vector<std::size_t> lines;
     for (std::size_t k = 1; k + 8 < table.size(); ++k)
-        if (table[k - 1] == Separator && table[k] != Separator)
-            lines.push_back(k);
+        if (table[k - 1] == Separator && table[k] != Separator) lines.push_back(k);
     return lines;
 }
 
@@ -63,7 +63,8 @@ std::string ModelValue(const std::string& table, std::size_t line, std::size_t d
     while (start < line + 10 && start < table.size() && table[start] != Separator)
         ++start;
     const std::size_t end = table.find(Separator, start);
-    std::string value = table.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    std::string value =
+        table.substr(start, end == std::string::npos ? std::string::npos : end - start);
     auto cut = [&](std::size_t limit) {
         const std::vector<bool> starts = CharacterStarts(value, lead);
         std::size_t length = limit < value.size() ? limit : value.size();
@@ -71,8 +72,7 @@ std::string ModelValue(const std::string& table, std::size_t line, std::size_t d
             --length;
         value.resize(length);
     };
-    if (end == std::string::npos)
-        cut(255);
+    if (end == std::string::npos) cut(255);
     const std::vector<bool> starts = CharacterStarts(value, lead);
     for (std::size_t i = value.size(); i-- > 0;) {
         if (starts[i] && value[i] == '"') {
@@ -87,12 +87,14 @@ std::string ModelValue(const std::string& table, std::size_t line, std::size_t d
 std::string KeyOf(char kind, const char* section, const std::string& source) {
     const std::string keyed = kind + std::string(section ? section : "") + source;
     char key[16];
-    std::snprintf(key, sizeof key, "%08x", static_cast<unsigned>(~Crc32Update(0xFFFFFFFFu, keyed.data(), keyed.size())));
+    std::snprintf(key, sizeof key, "%08x",
+                  static_cast<unsigned>(~Crc32Update(0xFFFFFFFFu, keyed.data(), keyed.size())));
     return key;
 }
 
 std::size_t DestinationSize(FuzzInput& input) {
-    static const std::size_t sizes[] = {1, 2, 3, 4, 5, 8, 16, 255, 256, 257, 1024, 65535, 65536, 65537, 70000};
+    static const std::size_t sizes[] = {1,   2,   3,    4,     5,     8,     16,   255,
+                                        256, 257, 1024, 65535, 65536, 65537, 70000};
     const std::uint8_t pick = input.Byte();
     return pick < 16 * 15 ? sizes[pick % 15] : 1 + input.Number(70000 - 1);
 }
@@ -109,8 +111,7 @@ class Target {
 
     void CheckTable() {
         FUZZ_CHECK(resources.IsLoaded() == loaded);
-        if (!loaded)
-            return;
+        if (!loaded) return;
         FUZZ_CHECK(resources.size == static_cast<int>(table.size()));
         FUZZ_CHECK(std::memcmp(resources.text, table.c_str(), table.size() + 1) == 0);
         indexed = ModelIndexed(table);
@@ -128,8 +129,7 @@ class Target {
 
     // Keys of indexed lines and of any other line, and one from the input.
     void CheckSearches() {
-        if (!loaded)
-            return;
+        if (!loaded) return;
         std::vector<std::string> keys;
         for (int i = 0; i < 4 && !indexed.empty(); ++i)
             keys.push_back(table.substr(indexed[input.Number(indexed.size() - 1)], 8));
@@ -138,8 +138,7 @@ class Target {
         random.resize(8, '0');
         keys.push_back(random);
         for (const std::string& key : keys) {
-            if (key.size() < 8 || key.find('\0') != std::string::npos)
-                continue;
+            if (key.size() < 8 || key.find('\0') != std::string::npos) continue;
             const char* sorted = resources.FindSorted(key.c_str());
             bool any = false;
             for (std::size_t line : indexed)
@@ -158,18 +157,21 @@ class Target {
 
     // source translated into a destination of the program's usual 1024
     // bytes and one of a chosen size, fresh or the source's own buffer.
-    void CheckTranslation(const std::string& source, const char* section, LanguageResources::Kind kind) {
+    void CheckTranslation(const std::string& source, const char* section,
+                          LanguageResources::Kind kind) {
         const bool inPlace = input.Flag();
-        const std::size_t chosen = inPlace ? source.size() + 1 + input.Byte() : DestinationSize(input);
+        const std::size_t chosen =
+            inPlace ? source.size() + 1 + input.Byte() : DestinationSize(input);
         for (std::size_t size : {std::max<std::size_t>(1024, source.size() + 1), chosen})
             CheckTranslation(source, section, kind, inPlace, size);
     }
 
-    void CheckTranslation(const std::string& source, const char* section, LanguageResources::Kind kind,
-                          bool inPlace, std::size_t size) {
+    void CheckTranslation(const std::string& source, const char* section,
+                          LanguageResources::Kind kind, bool inPlace, std::size_t size) {
         std::vector<std::string> expected;
         if (loaded) {
-            const std::string key = KeyOf(kind == LanguageResources::String ? 's' : '$', section, source);
+            const std::string key =
+                KeyOf(kind == LanguageResources::String ? 's' : '$', section, source);
             for (std::size_t line : indexed)
                 if (table.compare(line, 8, key) == 0)
                     expected.push_back(ModelValue(table, line, size, lead));
@@ -211,8 +213,7 @@ class Target {
 // repeated past the table limit when it has bit 1.
 std::string Layout(std::uint8_t layout, std::size_t filler, const std::string& body) {
     std::string file;
-    if (layout & 1)
-        file.assign(filler, 'x');
+    if (layout & 1) file.assign(filler, 'x');
     file += body;
     if ((layout & 2) && !body.empty())
         while (file.size() <= TableLimit + 2048)
