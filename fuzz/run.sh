@@ -17,6 +17,10 @@ mkdir -p "$work/findings"
 failed=0
 printf '%-17s %13s %9s %6s %9s  %s\n' target executions "execs/s" edges features result
 for target in "${targets[@]}"; do
+  if [ ! -x "$build/fuzz/fuzz_$target" ]; then
+    echo "$build/fuzz/fuzz_$target is not built (make fuzz builds it)" >&2
+    exit 2
+  fi
   mkdir -p "$work/corpus/$target"
   log=$work/$target.log
   "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
