@@ -1,9 +1,11 @@
 # make test  installs what is missing, builds all three presets and runs every test
 # make demo  stages Zelkova in a throwaway Wine prefix, runs setup and uninstall, reports
 # make ship  the i686 programs only, in build/win32
-.PHONY: all deps format-check native win64 win32 test test-native test-win64 ship demo clean
+# make fuzz  builds the fuzz targets with clang and runs each for FUZZ_SECONDS
+.PHONY: all deps format-check native win64 win32 test test-native test-win64 ship demo fuzz clean
 
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 300
 SHIPPED = uninstall/uninstall.exe uninstall/lang/zkvlng.dll sombrel/sombrel.exe calendar/calendar.exe
 SHIPPED_FILES = uninstall/lang/uninstall.lng
 
@@ -27,6 +29,7 @@ win32: deps
 format-check: deps
 	tools/check-format.sh
 
+# The native tests include the replay of every fuzz target's committed corpus.
 test-native: native
 	tools/run-ctest.sh build/native native
 
@@ -41,6 +44,12 @@ test: format-check test-native test-win64 ship
 
 demo: win64
 	tools/demo.sh
+
+fuzz:
+	@tools/install-deps.sh fuzz
+	cmake --preset fuzz >/dev/null
+	cmake --build build/fuzz -j $(JOBS) --target fuzz_targets
+	fuzz/run.sh build/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on a Debian machine. Does nothing
 # when everything is already present, so it is cheap to run before every build.
+#   tools/install-deps.sh        what the build and the tests need
+#   tools/install-deps.sh fuzz   that, and clang with its libFuzzer runtime
 set -euo pipefail
+want_fuzz=0
+[ "${1:-}" = fuzz ] && want_fuzz=1
 
 font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
 need_install=0
@@ -13,6 +17,14 @@ done
 [ -f /usr/src/googletest/CMakeLists.txt ] || need_install=1
 [ -f "$font" ] || need_install=1
 command -v locale-gen >/dev/null 2>&1 || need_install=1
+fuzz_packages=""
+if [ "$want_fuzz" -eq 1 ]; then
+  if ! command -v clang++ >/dev/null 2>&1 ||
+     ! compgen -G '/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a' >/dev/null; then
+    fuzz_packages="clang libclang-rt-14-dev"
+    need_install=1
+  fi
+fi
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -25,7 +37,7 @@ if [ "$need_install" -eq 1 ]; then
     g++ make cmake googletest python3 clang-format \
     g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 \
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
-    wine64 xvfb xauth locales fonts-wqy-microhei >/dev/null
+    wine64 xvfb xauth locales fonts-wqy-microhei $fuzz_packages >/dev/null
 fi
 
 # zh_CN.UTF-8 gives Wine the code pages 936/936 of the shipped texts;

@@ -52,13 +52,16 @@ void AppendBackslash(char* path, const LeadByteTable& lead) {
     path[length + 1] = '\0';
 }
 
-char* TrimRight(char* s) {
-    std::size_t length = std::strlen(s);
-    while (length > 0) {
-        const char c = s[length - 1];
+char* TrimRight(char* s, const LeadByteTable& lead) {
+    // Walk by characters, so a blank that is the second byte of a pair is
+    // kept with its lead byte.
+    char* end = s;
+    const char* p = s;
+    for (; *p != '\0'; p = Step(p, lead)) {
+        const char c = *p;
         if (c != '\r' && c != '\n' && c != ' ' && c != '\t')
-            break;
-        s[--length] = '\0';
+            end = const_cast<char*>(Step(p, lead));
     }
+    std::memset(end, 0, static_cast<std::size_t>(p - end));
     return s;
 }

@@ -12,5 +12,6 @@ char* NamePart(const char* path, const LeadByteTable& lead = LeadBytes);
 char* LastCharPtr(const char* s, const LeadByteTable& lead = LeadBytes);
 // Appends '\\' unless path is empty or ends in one. Needs one spare byte.
 void AppendBackslash(char* path, const LeadByteTable& lead = LeadBytes);
-// Removes trailing CR, LF, blanks and tabs in place; returns s.
-char* TrimRight(char* s);
+// Removes trailing CR, LF, blanks and tabs in place, character by character
+// (a trail byte is never taken for a blank); returns s.
+char* TrimRight(char* s, const LeadByteTable& lead = LeadBytes);

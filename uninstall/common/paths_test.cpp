@@ -92,6 +92,31 @@ TEST(TrimRight, Cases) {
     EXPECT_EQ(a, TrimRight(a));
 }
 
+TEST(TrimRight, BlankAsSecondByteStaysWithItsLeadByte) {
+    struct Case {
+        const char* before;
+        const char* gbk;    // trimmed with the code-page-936 table
+        const char* single; // trimmed with a single-byte table
+    } cases[] = {{"ab\x81 ", "ab\x81 ", "ab\x81"},
+                 {"ab\x81  \r\n", "ab\x81 ", "ab\x81"},
+                 {"ab\x81\t\t", "ab\x81\t", "ab\x81"},
+                 {"\x81\n", "\x81\n", "\x81"},
+                 {"\xB0\xA1 \x81", "\xB0\xA1 \x81", "\xB0\xA1 \x81"}, // lone lead byte last
+                 {"\xB0\xA1\x81\x81 ", "\xB0\xA1\x81\x81", "\xB0\xA1\x81\x81"}};
+    for (const Case& c : cases) {
+        const std::size_t length = std::strlen(c.before);
+        char gbk[16];
+        std::memcpy(gbk, c.before, length + 1);
+        EXPECT_STREQ(c.gbk, TrimRight(gbk, Gbk)) << c.before;
+        // Every removed byte is zeroed, not just the first.
+        for (std::size_t i = std::strlen(gbk); i < length; ++i)
+            EXPECT_EQ('\0', gbk[i]) << c.before;
+        char single[16];
+        std::memcpy(single, c.before, length + 1);
+        EXPECT_STREQ(c.single, TrimRight(single, Single)) << c.before;
+    }
+}
+
 TEST(Separators, OnlyBackslashSlashAndColon) {
     for (int c = 0; c < 256; ++c) {
         EXPECT_EQ(c == '\\' || c == '/', IsSeparator(static_cast<unsigned char>(c)));

@@ -190,12 +190,14 @@ void LanguageResources::Translate(char* dest, std::size_t destSize, const char* 
     std::size_t length = end - value;
     if (*end == '\0')
         length = CutLength(value, length, LastLineLimit, lead);
-    for (std::size_t i = length; i > 0; --i) {
-        if (value[i - 1] == '"') {
-            length = i - 1;
-            break;
-        }
+    // The last quote that starts a character: a second byte 0x22 is not one.
+    std::size_t quoted = length;
+    for (std::size_t i = 0; i < length;) {
+        if (value[i] == '"')
+            quoted = i;
+        i += lead.isLead[static_cast<unsigned char>(value[i])] && i + 1 < length ? 2 : 1;
     }
+    length = quoted;
     length = CutLength(value, length, destSize - 1, lead);
     std::memcpy(dest, value, length);
     dest[length] = '\0';

@@ -149,6 +149,23 @@ TEST(Translate, CutsToTheDestinationWithoutSplittingCharacters) {
     EXPECT_STREQ("\xD6\xD0", dest);
 }
 
+TEST(Translate, QuoteAsSecondByteDoesNotEndTheText) {
+    const std::string head = Marker + "\n" + AbcKey + "=\"";
+    // "\x81\"" is one character: the text ends at the last quote that starts one.
+    EXPECT_EQ("ab", TranslateAbc(head + "ab\"\x81\"\n"));
+    EXPECT_EQ("\xD6\xD0\x81\"", TranslateAbc(head + "\xD6\xD0\x81\"\n"));
+    EXPECT_EQ("\x81\x81", TranslateAbc(head + "\x81\x81\"\n")); // a pair of lead bytes
+    EXPECT_EQ("a\x81", TranslateAbc(head + "a\x81"));              // lone lead byte at the end
+    // With a single-byte table every quote byte counts.
+    TableFile file(head + "ab\"\x81\"\n");
+    LanguageResources table;
+    table.ReadTable(file.path);
+    char dest[16];
+    table.Translate(dest, sizeof dest, "abc", nullptr, LanguageResources::String,
+                    LeadByteTable::ForCodePage(1252));
+    EXPECT_STREQ("ab\"\x81", dest);
+}
+
 TEST(Translate, KindsSectionsAndInPlace) {
     TableFile file(Marker + "\n" + AbcKey + "=\"string\"\n" +
                    "50a17ae8=\"RTL\"\n"    // "$" "LTR" "LTR"

@@ -5,7 +5,8 @@
 constexpr const char* BatchFileName = "Uninstall_Zkv.Bat";
 
 // Copies text with every '%' doubled, so that the command interpreter reads
-// it as it stands. false (out empty) when it does not fit.
+// it as it stands. false (out empty) when it does not fit; a size of 0
+// writes nothing.
 bool DoublePercent(const char* text, char* out, std::size_t size);
 
 // Paths as the command interpreter is to read them from the file (converted

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -59,6 +60,16 @@ TEST(BatchText, PiecesThatDoNotFitAreRefused) {
     EXPECT_EQ(BatchPiece(BatchPieceCount, paths, true, true, piece, sizeof piece), -1);
 }
 
+TEST(BatchText, IndexesOutsideThePiecesGiveNothing) {
+    const BatchPaths paths = {"C:\\Zkv\\uninstall.exe", "C:\\Zkv", "C:\\T\\b.bat"};
+    char piece[256] = "#";
+    for (int index : {-1000, -2, -1, BatchPieceCount, BatchPieceCount + 1}) {
+        for (bool warning : {true, false})
+            EXPECT_EQ(BatchPiece(index, paths, true, warning, piece, sizeof piece), -1) << index;
+        EXPECT_EQ('#', piece[0]) << index;
+    }
+}
+
 TEST(DoublePercent, EveryPercentIsDoubledAndOverlongTextRefused) {
     char out[16];
     EXPECT_TRUE(DoublePercent("C:\\50%\\%x%", out, sizeof out));
@@ -67,6 +78,23 @@ TEST(DoublePercent, EveryPercentIsDoubledAndOverlongTextRefused) {
     EXPECT_STREQ(out, "\xB0\xD9%%");
     EXPECT_FALSE(DoublePercent("%%%%%%%%", out, sizeof out)); // needs 17 bytes
     EXPECT_STREQ(out, "");
+}
+
+TEST(DoublePercent, EverySizeKeepsTheContract) {
+    // Size 0 leaves no room for the terminator: nothing is written, nothing fits.
+    char guard[2] = {'#', '#'};
+    EXPECT_FALSE(DoublePercent("", guard, 0));
+    EXPECT_FALSE(DoublePercent("a", guard, 0));
+    EXPECT_EQ('#', guard[0]);
+    // "a%b" doubles to 4 bytes plus the terminator: it fits from size 5 on.
+    for (std::size_t size = 1; size <= 7; ++size) {
+        char out[8];
+        std::memset(out, '#', sizeof out);
+        EXPECT_EQ(size >= 5, DoublePercent("a%b", out, size)) << size;
+        EXPECT_STREQ(size >= 5 ? "a%%b" : "", out) << size;
+        for (std::size_t i = size; i < sizeof out; ++i)
+            EXPECT_EQ('#', out[i]) << size;
+    }
 }
 
 } // namespace

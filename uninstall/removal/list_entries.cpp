@@ -1,12 +1,13 @@
 #include "uninstall/removal/list_entries.h"
 
-
 #include "uninstall/common/file.h"
 #include "uninstall/common/format.h"
 #include "uninstall/common/paths.h"
 #include "uninstall/common/text.h"
 
-ListReader::ListReader(File& file) : file(file) { line[0] = '\0'; }
+ListReader::ListReader(File& file, const LeadByteTable& lead) : file(file), lead(lead) {
+    line[0] = '\0';
+}
 
 void ListReader::Rewind() {
     file.Seek(0);
@@ -49,8 +50,8 @@ bool ListReader::ReadLine() {
 
 const char* ListReader::Next() {
     while (ReadLine()) {
-        TrimRight(line);
-        if (line[0] != '\0' && IsSafeListEntry(line))
+        TrimRight(line, lead);
+        if (line[0] != '\0' && IsSafeListEntry(line, lead))
             return line;
     }
     return nullptr;

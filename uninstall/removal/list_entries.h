@@ -14,7 +14,8 @@ constexpr int ListLineSize = 2048;
 
 class ListReader {
   public:
-    explicit ListReader(File& file);
+    // Entries are trimmed and checked with the lead-byte table lead.
+    explicit ListReader(File& file, const LeadByteTable& lead = LeadBytes);
     ListReader(const ListReader&) = delete;
     ListReader& operator=(const ListReader&) = delete;
 
@@ -30,6 +31,7 @@ class ListReader {
     int Peek();
 
     File& file;
+    const LeadByteTable& lead;
     char chunk[4096];
     int chunkLength = 0;
     int chunkPos = 0;
@@ -39,7 +41,11 @@ class ListReader {
 
 // Whether an entry stays inside the folder it is joined to: no drive, no
 // leading separator (root or UNC path), no component made of two or more
-// dots (with blanks, which the system drops).
+// dots (with blanks, which the system drops). The entry is read character by
+// character as the system's file functions read it: a lead byte and the byte
+// after it are one character even when that byte is no valid second byte
+// ('/', ':', '.'; the system turns such a pair into '?'), so a second byte is
+// never a separator, a drive colon or a dot.
 bool IsSafeListEntry(const char* entry, const LeadByteTable& lead = LeadBytes);
 
 // folder (ending in a backslash) followed by entry; false when it does not

@@ -24,13 +24,14 @@ class ListFile : public ::testing::Test {
     void TearDown() override { std::remove(path.c_str()); }
 
     // The entries a reader gives for the bytes, in two passes.
-    std::vector<std::string> Entries(const std::string& bytes, int passes = 1) {
+    std::vector<std::string> Entries(const std::string& bytes, int passes = 1,
+                                     const LeadByteTable& lead = LeadBytes) {
         FILE* f = std::fopen(path.c_str(), "wb");
         std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
         File file;
         EXPECT_TRUE(file.Open(path.c_str()));
-        ListReader reader(file);
+        ListReader reader(file, lead);
         std::vector<std::string> result;
         for (int pass = 0; pass < passes; ++pass) {
             reader.Rewind();
@@ -65,6 +66,12 @@ TEST_F(ListFile, LongLinesAreTakenAsSeveralEntriesOf2047Bytes) {
               (Strings{std::string(2047, 'z'), std::string(2047, 'z'), std::string(906, 'z')}));
 }
 
+TEST_F(ListFile, TheReadersTableDecidesWhatIsTrimmedAndSkipped) {
+    const std::string bytes = "ab\x81 \r\n\x81/..\r\n";
+    EXPECT_EQ(Entries(bytes, 1, LeadByteTable::ForCodePage(936)), (Strings{"ab\x81 ", "\x81/.."}));
+    EXPECT_EQ(Entries(bytes, 1, LeadByteTable::ForCodePage(1252)), Strings{"ab\x81"});
+}
+
 TEST_F(ListFile, EntriesReachingOutsideTheFolderAreSkipped) {
     EXPECT_EQ(Entries("C:\\Windows\\win.ini\r\n"
                       "c:boot.ini\r\n"
@@ -91,6 +98,35 @@ TEST(ListEntrySafety, TrailBytesEqualToSeparatorsOrColonAreCharactersNotSeparato
     EXPECT_FALSE(IsSafeListEntry("\x81\\\\..", gbk)); // a real backslash follows
     EXPECT_TRUE(IsSafeListEntry("\xB3\x3A.txt", gbk));  // trail byte 0x3A is no drive colon
     EXPECT_FALSE(IsSafeListEntry("\xB3\x3A.txt", LeadByteTable::ForCodePage(1252)));
+}
+
+TEST(ListEntrySafety, InvalidSecondBytesSlashColonAndDotStayWithTheirLeadByte) {
+    // '/', ':' and '.' are no valid second bytes in code page 936, but the
+    // system's ANSI file functions still take a lead byte and the byte after
+    // it as one character (it becomes the default character '?'), so the
+    // check reads them the same way: never as a separator, colon or dot.
+    LeadByteTable gbk = LeadByteTable::ForCodePage(936);
+    LeadByteTable single = LeadByteTable::ForCodePage(1252);
+    struct Case {
+        const char* entry;
+        bool gbkSafe;
+        bool singleSafe;
+    } cases[] = {
+        {"\x81/..", true, false},     // "?..", not a climb
+        {"a\x81/../b", true, false},  // "a?..\b"
+        {"\x81/\\..", false, false}, // a real backslash, then a climb
+        {"\x81:x", true, false},      // no drive
+        {"a\x81:", true, false},
+        {".\x81.", true, true},       // ".?" is no climb
+        {"..\x81.\\x", true, true},
+        {"\x81.\\..", false, false}, // the pair ends, then a real climb
+        {"\x81", true, true},         // a lone lead byte at the end is one byte
+        {"/\x81", false, false},      // a leading separator is refused before any pair
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.gbkSafe, IsSafeListEntry(c.entry, gbk)) << c.entry;
+        EXPECT_EQ(c.singleSafe, IsSafeListEntry(c.entry, single)) << c.entry;
+    }
 }
 
 TEST(JoinListEntry, JoinsOrRefusesWhatDoesNotFit) {
