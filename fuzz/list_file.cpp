@@ -5,7 +5,7 @@
 // folder. A second pass after Rewind gives the same entries.
 #include "fuzz/fuzz_input.h"
 #include "uninstall/common/file.h"
-#include "uninstall/removal/list_entries.h"
+#include "uninstall/common/list_entries.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "uninstall/common/format.h"
 #include "uninstall/common/paths.h"
 #include "uninstall/common/text.h"
-#include "uninstall/removal/list_entries.h"
+#include "uninstall/common/list_entries.h"
 #include "uninstall/removal/listed_files.h"
 #include "uninstall/removal/wininit_text.h"
 

@@ -6,7 +6,7 @@
 
 #include "uninstall/common/file.h"
 #include "uninstall/common/windows_version.h"
-#include "uninstall/removal/list_entries.h"
+#include "uninstall/common/list_entries.h"
 #include "uninstall/removal/listed_files.h"
 #include "tests/support/call_site.h"
 #include "tests/support/pending_renames.h"

@@ -15,7 +15,7 @@
 #include "uninstall/removal/batch_file.h"
 #include "uninstall/removal/batch_text.h"
 #include "uninstall/removal/clean_registry.h"
-#include "uninstall/removal/list_entries.h"
+#include "uninstall/common/list_entries.h"
 #include "uninstall/removal/listed_files.h"
 #include "uninstall/common/program_path.h"
 #include "uninstall/removal/run_uninstall.h"

@@ -20,7 +20,7 @@
 #include "uninstall/localisation/res_string.h"
 #include "uninstall/res/resource_ids.h"
 #include "uninstall/registry/registry.h"
-#include "uninstall/removal/list_entries.h"
+#include "uninstall/common/list_entries.h"
 #include "uninstall/setup/installation_folder.h"
 #include "uninstall/setup/machine_entries.h"
 #include "uninstall/setup/quoted_path.h"

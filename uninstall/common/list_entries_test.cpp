@@ -1,4 +1,4 @@
-#include "uninstall/removal/list_entries.h"
+#include "uninstall/common/list_entries.h"
 
 #include <gtest/gtest.h>
 
