@@ -38,12 +38,14 @@ void Place(Control& control, ControlKind kind, int left, int top, int width, int
 // Draws what the selection says: the days of the month, the border, the
 // weekday and the long date.
 void ShowDayCells(int days) {
-    for (int i = 28; i < kDayLabels; ++i) ControlSetVisible(&lblnumber[i], i < days);
+    for (int i = 28; i < kDayLabels; ++i)
+        ControlSetVisible(&lblnumber[i], i < days);
 }
 
 void ShowSelection() {
     ShowDayCells(selection.shownDays);
-    for (int i = 0; i < kDayLabels; ++i) LabelSetBorder(&lblnumber[i], i == selection.borderIndex);
+    for (int i = 0; i < kDayLabels; ++i)
+        LabelSetBorder(&lblnumber[i], i == selection.borderIndex);
     const CivilDate& date = selection.shownDate;
     if (date.year == 0) return;
     ControlSetText(&lblday, WeekdayName(WeekdayNumber(date)));
@@ -52,7 +54,8 @@ void ShowSelection() {
 }
 
 void FillMonthList() {
-    for (const char* name : kMonthNames) ListAddItem(&cbomonth, name);
+    for (const char* name : kMonthNames)
+        ListAddItem(&cbomonth, name);
 }
 
 void FillYearList() {
@@ -89,7 +92,9 @@ void cmdok_Click(Control*) {
         ShowMessage(&frmcalendar, text, kProgramTitle);
 }
 
-void cmdcancel_Click(Control*) { FormUnload(&frmcalendar); }
+void cmdcancel_Click(Control*) {
+    FormUnload(&frmcalendar);
+}
 
 void Form_Load(Form*) {
     FillMonthList();
@@ -146,9 +151,11 @@ int RunCalendar(HINSTANCE instance) {
     // Tab order and stacking: the controls in the order they are added, the
     // first on top. lbldate's top edge lies under lblday's empty bottom edge,
     // so lbldate goes first, or its first line would be cut.
-    Control* order[] = {&Label1[0], &cbomonth, &Label1[1], &cboyear, &cmdok, &cmdcancel,
-                        &lbldate,   &lblday,   &Shape1};
-    for (Control* control : order) FormAddControl(&frmcalendar, control);
-    for (Control& label : lblnumber) FormAddControl(&frmcalendar, &label);
+    Control* order[] = {&Label1[0], &cbomonth, &Label1[1], &cboyear, &cmdok,
+                        &cmdcancel, &lbldate,  &lblday,    &Shape1};
+    for (Control* control : order)
+        FormAddControl(&frmcalendar, control);
+    for (Control& label : lblnumber)
+        FormAddControl(&frmcalendar, &label);
     return FormRun(&frmcalendar);
 }

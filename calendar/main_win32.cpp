@@ -1,3 +1,5 @@
 #include "calendar/frmcalendar.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return RunCalendar(instance); }
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    return RunCalendar(instance);
+}

@@ -15,7 +15,8 @@ bool FormatLongDate(const CivilDate& date, char* buffer, int size) {
     time.wYear = static_cast<WORD>(date.year);
     time.wMonth = static_cast<WORD>(date.month);
     time.wDay = static_cast<WORD>(date.day);
-    if (GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, buffer, size)) return true;
+    if (GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, buffer, size))
+        return true;
     if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return false;
     // Too long for the caller's buffer: format into a larger one and cut.
     char whole[256];

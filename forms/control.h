@@ -22,14 +22,14 @@ typedef void (*ControlHandler)(Control* control);
 struct Control {
     ControlKind kind = kLabel;
     int left = 0, top = 0, width = 0, height = 0; // twips, in the form's client area
-    const char* text = ""; // initial text (label, text field, button)
-    int index = 0;         // element index in a control array (lblnumber(0..30))
+    const char* text = "";                        // initial text (label, text field, button)
+    int index = 0; // element index in a control array (lblnumber(0..30))
 
     // Labels and shapes: colours (RGB() or SystemColor()); labels: layout.
     COLORREF foreColor = SystemColor(COLOR_BTNTEXT);
     COLORREF backColor = SystemColor(COLOR_BTNFACE);
     LabelAlignment alignment = kAlignLeft;
-    bool border = false;  // labels: single-line border
+    bool border = false; // labels: single-line border
     bool visible = true;
 
     // Buttons.

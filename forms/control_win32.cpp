@@ -48,8 +48,10 @@ bool RegisterPictureClass(HINSTANCE instance) {
 
 DWORD LabelStyle(const Control* label) {
     DWORD style = SS_NOTIFY;
-    if (label->alignment == kAlignCentre) style |= SS_CENTER;
-    else style |= SS_LEFT;
+    if (label->alignment == kAlignCentre)
+        style |= SS_CENTER;
+    else
+        style |= SS_LEFT;
     if (label->border) style |= WS_BORDER;
     return style;
 }
@@ -131,7 +133,8 @@ bool FormAddControl(Form* form, Control* control) {
     if (form->controlCount >= kMaxFormControls) return false;
     control->form = form;
     if (control->kind != kShape) {
-        HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(form->hwnd, GWLP_HINSTANCE));
+        HINSTANCE instance =
+            reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(form->hwnd, GWLP_HINSTANCE));
         if (control->kind == kPicture && !RegisterPictureClass(instance)) return false;
         DWORD style = 0;
         const char* windowClass = ClassAndStyle(control, &style);
@@ -142,7 +145,8 @@ bool FormAddControl(Form* form, Control* control) {
         control->hwnd = CreateWindowExA(
             0, windowClass, control->text, style, TwipsToScreenPixels(control->left),
             TwipsToScreenPixels(control->top), TwipsToScreenPixels(control->width), height,
-            form->hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + form->controlCount)),
+            form->hwnd,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + form->controlCount)),
             instance, nullptr);
         if (!control->hwnd) return false;
         SetWindowLongPtrA(control->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));

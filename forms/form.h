@@ -23,9 +23,9 @@ typedef void (*FormHandler)(Form* form);
 typedef void (*FormCommandHandler)(Form* form, int id);
 
 struct FormEvents {
-    FormHandler load;   // once, by FormRun, before the window is shown
-    FormHandler unload; // once, by FormUnload, while the window still exists
-    FormHandler resize; // WM_SIZE: after every change of size or window state
+    FormHandler load;           // once, by FormRun, before the window is shown
+    FormHandler unload;         // once, by FormUnload, while the window still exists
+    FormHandler resize;         // WM_SIZE: after every change of size or window state
     FormCommandHandler command; // menu and other non-control commands
 };
 
@@ -38,7 +38,9 @@ constexpr int kFirstControlId = 1000;
 
 // A colour value: either an RGB() COLORREF or SystemColor(COLOR_...), which
 // is looked up when drawn.
-constexpr COLORREF SystemColor(int index) { return 0x80000000u | static_cast<COLORREF>(index); }
+constexpr COLORREF SystemColor(int index) {
+    return 0x80000000u | static_cast<COLORREF>(index);
+}
 COLORREF ResolveColor(COLORREF color);
 
 struct Form {

@@ -8,7 +8,9 @@ namespace {
 
 const char kFormClass[] = "ZkForm";
 
-Form* FormOf(HWND hwnd) { return reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
+Form* FormOf(HWND hwnd) {
+    return reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
 
 // Read once; a plain variable rather than a function-local static, whose
 // thread-safe initialisation would pull the C++ runtime's guard code in.
@@ -25,8 +27,8 @@ int ScreenDpi() {
 }
 
 void MoveFocus(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    HWND target = lParam ? reinterpret_cast<HWND>(wParam)
-                         : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0);
+    HWND target =
+        lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0);
     if (target) SetFocus(target);
 }
 
@@ -70,7 +72,8 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return OnCommand(form, wParam, lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-        if (HBRUSH brush = ControlColors(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+        if (HBRUSH brush =
+                ControlColors(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
             return reinterpret_cast<LRESULT>(brush);
         break;
     case WM_PAINT: {
@@ -146,7 +149,9 @@ COLORREF ResolveColor(COLORREF color) {
     return (color & 0x80000000u) ? GetSysColor(static_cast<int>(color & 0xFFu)) : color;
 }
 
-int TwipsToScreenPixels(int twips) { return TwipsToPixels(twips, ScreenDpi()); }
+int TwipsToScreenPixels(int twips) {
+    return TwipsToPixels(twips, ScreenDpi());
+}
 
 bool FormCreate(Form* form, HINSTANCE instance) {
     if (!RegisterFormClass(instance)) return false;
@@ -162,11 +167,12 @@ bool FormCreate(Form* form, HINSTANCE instance) {
     SetClassLongPtrA(form->hwnd, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(form->backBrush));
     if (form->iconId) {
         LPCSTR name = MAKEINTRESOURCEA(form->iconId);
-        form->icon = static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                                   GetSystemMetrics(SM_CYICON), 0));
-        form->smallIcon = static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), 0));
+        form->icon =
+            static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                          GetSystemMetrics(SM_CYICON), 0));
+        form->smallIcon =
+            static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                          GetSystemMetrics(SM_CYSMICON), 0));
         SendMessageA(form->hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(form->icon));
         SendMessageA(form->hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(form->smallIcon));
     }
@@ -191,7 +197,8 @@ void FormUnload(Form* form) {
     if (form->unloaded) return;
     form->unloaded = true;
     if (form->events.unload) form->events.unload(form);
-    for (int i = 0; i < form->timerCount; ++i) KillTimer(form->hwnd, form->timers[i]->id);
+    for (int i = 0; i < form->timerCount; ++i)
+        KillTimer(form->hwnd, form->timers[i]->id);
     DestroyWindow(form->hwnd);
     form->hwnd = nullptr;
     for (int i = 0; i < form->controlCount; ++i) {
@@ -232,7 +239,9 @@ void FormSetOuterSize(Form* form, int width, int height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void FormSetMenu(Form* form, HMENU menu) { SetMenu(form->hwnd, menu); }
+void FormSetMenu(Form* form, HMENU menu) {
+    SetMenu(form->hwnd, menu);
+}
 
 void FormActivate(Form* form) {
     SetForegroundWindow(form->hwnd);

@@ -17,14 +17,22 @@ struct Seen {
     Control* lastControl;
 } seen;
 
-void OnLoad(Form*) { ++seen.loads; }
+void OnLoad(Form*) {
+    ++seen.loads;
+}
 void OnUnload(Form* form) {
     ++seen.unloads;
     seen.windowAliveAtUnload = IsWindow(form->hwnd) != 0;
 }
-void OnResize(Form*) { ++seen.resizes; }
-void OnCommand(Form*, int id) { seen.lastCommand = id; }
-void OnTick(Form*) { ++seen.ticks; }
+void OnResize(Form*) {
+    ++seen.resizes;
+}
+void OnCommand(Form*, int id) {
+    seen.lastCommand = id;
+}
+void OnTick(Form*) {
+    ++seen.ticks;
+}
 void OnClick(Control* control) {
     ++seen.clicks;
     seen.lastControl = control;
@@ -102,7 +110,8 @@ TEST_F(Forms, WindowStatesBeforeAndAfterTheWindowIsShown) {
     FormSetWindowState(&form, kStateNormal);
     ShowWindow(form.hwnd, SW_SHOWNORMAL);
     seen.resizes = 0;
-    for (int state : {kStateMaximised, kStateMinimised, kStateNormal, kStateMinimised, kStateMaximised}) {
+    for (int state :
+         {kStateMaximised, kStateMinimised, kStateNormal, kStateMinimised, kStateMaximised}) {
         FormSetWindowState(&form, state);
         Pump(&form);
         EXPECT_EQ(state, FormGetWindowState(&form));
@@ -145,7 +154,8 @@ TEST_F(Forms, DropDownListIndexAndChangeHandler) {
     Control list;
     list.change = OnChange;
     Add(list, kDropDown, 120);
-    for (const char* item : {"January", "February", "March"}) ListAddItem(&list, item);
+    for (const char* item : {"January", "February", "March"})
+        ListAddItem(&list, item);
     EXPECT_EQ(3, SendMessageA(list.hwnd, CB_GETCOUNT, 0, 0));
     EXPECT_EQ(-1, ListGetIndex(&list));
     ListSetIndex(&list, 1);
@@ -192,8 +202,8 @@ TEST_F(Forms, FocusGoesBackToItsControlWhenTheWindowIsActivatedAgain) {
     Control first, second;
     Add(first, kTextField, 120);
     Add(second, kTextField, 1500);
-    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40,
-                                 nullptr, nullptr, nullptr, nullptr);
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
+                                 nullptr, nullptr, nullptr);
     ASSERT_NE(nullptr, other);
     ShowWindow(form.hwnd, SW_SHOWNORMAL);
     SetActiveWindow(form.hwnd);
@@ -209,12 +219,13 @@ TEST_F(Forms, FocusGoesBackToItsControlWhenTheWindowIsActivatedAgain) {
 TEST_F(Forms, MenuCommandsReachTheCommandHandlerThroughAReplacedWindowProcedure) {
     static WNDPROC previous;
     static int seenByReplacement;
-    previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        form.hwnd, GWLP_WNDPROC,
-        reinterpret_cast<LONG_PTR>(+[](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            if (message == WM_APP) return ++seenByReplacement;
-            return CallWindowProcA(previous, hwnd, message, wParam, lParam);
-        })));
+    previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(form.hwnd, GWLP_WNDPROC,
+                          reinterpret_cast<LONG_PTR>(+[](HWND hwnd, UINT message, WPARAM wParam,
+                                                         LPARAM lParam) -> LRESULT {
+                              if (message == WM_APP) return ++seenByReplacement;
+                              return CallWindowProcA(previous, hwnd, message, wParam, lParam);
+                          })));
     EXPECT_EQ(1, SendMessageA(form.hwnd, WM_APP, 0, 0));
     SendMessageA(form.hwnd, WM_COMMAND, MAKEWPARAM(200, 0), 0);
     EXPECT_EQ(200, seen.lastCommand);

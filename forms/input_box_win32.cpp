@@ -32,8 +32,8 @@ class DialogTemplate {
         AddText(face);
     }
 
-    void Add(WORD id, WORD atomClass, const wchar_t* text, DWORD style, short x, short y,
-             short cx, short cy) {
+    void Add(WORD id, WORD atomClass, const wchar_t* text, DWORD style, short x, short y, short cx,
+             short cy) {
         Align();
         DLGITEMTEMPLATE* item = Reserve<DLGITEMTEMPLATE>();
         item->style = style | WS_CHILD | WS_VISIBLE;

@@ -12,7 +12,8 @@ bool LoadMenuBarWithHiddenPopup(HINSTANCE instance, int resourceId, FormMenus* m
 }
 
 void MenuSetEnabled(HMENU menu, int itemId, bool enabled) {
-    EnableMenuItem(menu, static_cast<UINT>(itemId), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu, static_cast<UINT>(itemId),
+                   MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 void ShowPopupMenu(Form* form, HMENU popup) {

@@ -27,8 +27,8 @@ void TrayAdd(ClockForm* window, HMENU menu) {
     TrayForm = window;
     TrayMenu = menu;
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
-    PreviousWndProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        window->hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TrayWindowProc)));
+    PreviousWndProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window->hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TrayWindowProc)));
     TrayIconData.uID = 0;
     TrayIconData.cbSize = NOTIFYICONDATAA_V1_SIZE;
     TrayIconData.hWnd = window->hwnd;

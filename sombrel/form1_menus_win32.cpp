@@ -44,12 +44,24 @@ void StartOrReport(const ProgramCommand& command) {
     if (!StartProgram(command)) ReportStartFailure(command);
 }
 
-void mnuFileExit_Click() { FormUnload(&Form1); }
-void 启用闹钟_Click() { AskForTarget(&Text1); }
-void 取消闹钟_Click() { ControlSetText(&Text1, ""); }
-void 启用sombrel_Click() { AskForTarget(&Text2); }
-void 取消sombrel_Click() { ControlSetText(&Text2, ""); }
-void calendar_Click() { StartOrReport(kCalendarCommand); }
+void mnuFileExit_Click() {
+    FormUnload(&Form1);
+}
+void 启用闹钟_Click() {
+    AskForTarget(&Text1);
+}
+void 取消闹钟_Click() {
+    ControlSetText(&Text1, "");
+}
+void 启用sombrel_Click() {
+    AskForTarget(&Text2);
+}
+void 取消sombrel_Click() {
+    ControlSetText(&Text2, "");
+}
+void calendar_Click() {
+    StartOrReport(kCalendarCommand);
+}
 
 void 软件说明_Click() {
     char notice[256];
@@ -57,25 +69,45 @@ void 软件说明_Click() {
     ShowMessage(&Form1, notice, Form1.caption);
 }
 
-void SendSystemCommand(WPARAM command) { SendMessageA(Form1.hwnd, WM_SYSCOMMAND, command, 0); }
-void mnuTrayRestore_Click() { SendSystemCommand(SC_RESTORE); }
-void mnuTrayMove_Click() { SendSystemCommand(SC_MOVE); }
-void mnuTraySize_Click() { SendSystemCommand(SC_SIZE); }
-void mnuTrayMinimize_Click() { FormSetWindowState(&Form1, kStateMinimised); }
-void mnuTrayMaximize_Click() { FormSetWindowState(&Form1, kStateMaximised); }
-void mnuTrayClose_Click() { FormUnload(&Form1); }
+void SendSystemCommand(WPARAM command) {
+    SendMessageA(Form1.hwnd, WM_SYSCOMMAND, command, 0);
+}
+void mnuTrayRestore_Click() {
+    SendSystemCommand(SC_RESTORE);
+}
+void mnuTrayMove_Click() {
+    SendSystemCommand(SC_MOVE);
+}
+void mnuTraySize_Click() {
+    SendSystemCommand(SC_SIZE);
+}
+void mnuTrayMinimize_Click() {
+    FormSetWindowState(&Form1, kStateMinimised);
+}
+void mnuTrayMaximize_Click() {
+    FormSetWindowState(&Form1, kStateMaximised);
+}
+void mnuTrayClose_Click() {
+    FormUnload(&Form1);
+}
 
 struct MenuHandler {
     int id;
     void (*click)();
 };
 const MenuHandler kMenuHandlers[] = {
-    {ID_mnuFileExit, mnuFileExit_Click},       {ID_启用闹钟, 启用闹钟_Click},
-    {ID_取消闹钟, 取消闹钟_Click},             {ID_启用sombrel, 启用sombrel_Click},
-    {ID_取消sombrel, 取消sombrel_Click},       {ID_calendar, calendar_Click},
-    {ID_软件说明, 软件说明_Click},             {ID_mnuTrayRestore, mnuTrayRestore_Click},
-    {ID_mnuTrayMove, mnuTrayMove_Click},       {ID_mnuTraySize, mnuTraySize_Click},
-    {ID_mnuTrayMinimize, mnuTrayMinimize_Click}, {ID_mnuTrayMaximize, mnuTrayMaximize_Click},
+    {ID_mnuFileExit, mnuFileExit_Click},
+    {ID_启用闹钟, 启用闹钟_Click},
+    {ID_取消闹钟, 取消闹钟_Click},
+    {ID_启用sombrel, 启用sombrel_Click},
+    {ID_取消sombrel, 取消sombrel_Click},
+    {ID_calendar, calendar_Click},
+    {ID_软件说明, 软件说明_Click},
+    {ID_mnuTrayRestore, mnuTrayRestore_Click},
+    {ID_mnuTrayMove, mnuTrayMove_Click},
+    {ID_mnuTraySize, mnuTraySize_Click},
+    {ID_mnuTrayMinimize, mnuTrayMinimize_Click},
+    {ID_mnuTrayMaximize, mnuTrayMaximize_Click},
     {ID_mnuTrayClose, mnuTrayClose_Click},
 };
 } // namespace

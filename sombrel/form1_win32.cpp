@@ -46,7 +46,9 @@ void Form_Load(Form* form) {
     ShowClock();
 }
 
-void Form_Unload(Form*) { TrayRemove(); }
+void Form_Unload(Form*) {
+    TrayRemove();
+}
 
 void Form_Resize(Form* form) {
     const int state = FormGetWindowState(form);
@@ -60,7 +62,9 @@ void Form_Resize(Form* form) {
     Form1.LastState = NextLastState(state, Form1.LastState);
 }
 
-void Timer1_Timer(Form*) { ShowClock(); }
+void Timer1_Timer(Form*) {
+    ShowClock();
+}
 
 // Starts what the clock reached since the last check, seconds that a late tick
 // skipped included, in time order; only then reports starts that failed, so
@@ -79,7 +83,8 @@ void Label1_Change(Control*) {
             starts.order[i] == Target::Alarm ? kAlarmCommand : kShutdownCommand;
         if (!StartProgram(command)) failed[failures++] = &command;
     }
-    for (int i = 0; i < failures; ++i) ReportStartFailure(*failed[i]);
+    for (int i = 0; i < failures; ++i)
+        ReportStartFailure(*failed[i]);
 }
 
 // The picture is the background, yet first in tab order and so above the
@@ -113,7 +118,8 @@ void AddControls() {
     Label1.alignment = kAlignCentre;
     Label1.change = Label1_Change;
     Control* const inTabOrder[] = {&Picture1, &Text1, &Text2, &Label1};
-    for (Control* control : inTabOrder) FormAddControl(&Form1, control);
+    for (Control* control : inTabOrder)
+        FormAddControl(&Form1, control);
     LeaveControlsOutOfPicture();
     Timer1.interval = 1000;
     Timer1.tick = Timer1_Timer;
@@ -122,7 +128,8 @@ void AddControls() {
 } // namespace
 
 void LoadSombrelText(int id, char* text, int size) {
-    if (LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), text, size) <= 0) text[0] = '\0';
+    if (LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), text, size) <= 0)
+        text[0] = '\0';
 }
 
 bool CreateForm1(HINSTANCE instance) {

@@ -63,7 +63,7 @@ void lblnumber_Click(CalendarSelection& selection, int index) {
     selection.SelectedDay = static_cast<short>(index + 1);
     CivilDate date;
     if (!SelectedDate(selection, &date)) return; // no month or year chosen yet: nothing to show
-    if (!IsValidDate(date)) { // past the end of a shorter month
+    if (!IsValidDate(date)) {                    // past the end of a shorter month
         date.day = CountMonthDays(date.month, date.year);
         selection.SelectedDay = static_cast<short>(date.day);
         selection.borderIndex = date.day - 1;

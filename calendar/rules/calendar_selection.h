@@ -10,9 +10,9 @@ struct CalendarSelection {
     int yearPosition = -1;  // chosen item of cboyear, -1 while none
     short SelectedDay = 0;  // the day the next month or year change re-selects
     bool YearListReady = false;
-    int shownDays = 31;      // day labels shown: 1 up to this
-    int borderIndex = -1;    // the lblnumber element with the border, -1 for none
-    CivilDate shownDate{};   // the date behind lblday and lbldate; year 0 while empty
+    int shownDays = 31;    // day labels shown: 1 up to this
+    int borderIndex = -1;  // the lblnumber element with the border, -1 for none
+    CivilDate shownDate{}; // the date behind lblday and lbldate; year 0 while empty
 };
 
 int ChosenMonth(const CalendarSelection& selection); // 1 to 12, 0 while none is chosen

@@ -14,7 +14,9 @@ static void PrintTo(const CivilDate& date, std::ostream* out) {
 
 namespace {
 
-int YearPosition(int year) { return year - kFirstListYear; }
+int YearPosition(int year) {
+    return year - kFirstListYear;
+}
 
 CalendarSelection OpenedOn(CivilDate today) {
     CalendarSelection selection;
@@ -102,7 +104,7 @@ TEST(CalendarDays, ClickShowsTheDay) {
     lblnumber_Click(selection, 14);
     ExpectShowing(selection, {2004, 3, 15});
     EXPECT_EQ(2, WeekdayNumber(selection.shownDate)); // Monday
-    lblnumber_Click(selection, 14); // the day that has the border already
+    lblnumber_Click(selection, 14);                   // the day that has the border already
     ExpectShowing(selection, {2004, 3, 15});
 }
 

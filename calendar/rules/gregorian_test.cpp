@@ -67,7 +67,8 @@ TEST(Gregorian, WeekdaysMatchTheCLibraryFrom1960To2060) {
     for (int year = kFirstListYear; year <= kLastListYear; ++year)
         for (int month = 1; month <= 12; ++month)
             for (int day = 1; day <= CountMonthDays(month, year); ++day)
-                ASSERT_EQ(Normalised(year, month, day).tm_wday + 1, WeekdayNumber({year, month, day}))
+                ASSERT_EQ(Normalised(year, month, day).tm_wday + 1,
+                          WeekdayNumber({year, month, day}))
                     << year << "-" << month << "-" << day;
 }
 

@@ -33,8 +33,8 @@ TEST(TargetCheck, EmptyTargetsAreOff) {
 
 TEST(TargetCheck, TextsThatAreNotClockTextsNeverMatch) {
     const char* clocks[] = {"07:05:00", "22:30:00", "23:59:59", "00:00:00"};
-    const char* targets[] = {"7:05:00",   "22:30",     " 22:30:00", "22:30:00 ",
-                             "23:59:60",  "24:00:00",  "noon",      "07-05-00"};
+    const char* targets[] = {"7:05:00",  "22:30",    " 22:30:00", "22:30:00 ",
+                             "23:59:60", "24:00:00", "noon",      "07-05-00"};
     for (const char* clock : clocks) {
         for (const char* target : targets) {
             TargetsReached r = CheckTargets(clock, target, target);

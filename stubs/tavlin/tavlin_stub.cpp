@@ -23,8 +23,8 @@ void ShowTime() {
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        clockLabel = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE | SS_CENTER, 10, 20, 200,
-                                   24, window, nullptr, nullptr, nullptr);
+        clockLabel = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE | SS_CENTER, 10, 20, 200, 24,
+                                   window, nullptr, nullptr, nullptr);
         ShowTime();
         SetTimer(window, kClockTimer, 1000, nullptr);
         return 0;

@@ -15,10 +15,10 @@ bool EnableShutdownPrivilege() {
     TOKEN_PRIVILEGES privileges = {};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    const bool ok = LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege",
-                                          &privileges.Privileges[0].Luid) &&
-                    AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr) &&
-                    GetLastError() == ERROR_SUCCESS;
+    const bool ok =
+        LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid) &&
+        AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr) &&
+        GetLastError() == ERROR_SUCCESS;
     CloseHandle(token);
     return ok;
 }

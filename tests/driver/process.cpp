@@ -49,7 +49,8 @@ void EndProcessesNamed(const char* exeName, DWORD parent) {
     if (snapshot == INVALID_HANDLE_VALUE) return;
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
         if ((parent && entry.th32ParentProcessID != parent) ||
             lstrcmpiA(entry.szExeFile, exeName) != 0)
             continue;

@@ -61,8 +61,10 @@ class Calendar : public ::testing::Test {
     }
     // OK's message box: its text, answered, the window left open.
     std::string ConfirmWith(UINT key) {
-        if (key) EXPECT_TRUE(ui::PressKey(Control(kMonthList), key));
-        else EXPECT_TRUE(ui::Click(Control(kOk), ui::Delivery::Post));
+        if (key)
+            EXPECT_TRUE(ui::PressKey(Control(kMonthList), key));
+        else
+            EXPECT_TRUE(ui::Click(Control(kOk), ui::Delivery::Post));
         HWND box = ui::WaitForWindow("calendar", ui::kDialogClass, process.id);
         if (!box) return "(no message box)";
         std::string text = ui::MessageBoxText(box);
@@ -72,8 +74,10 @@ class Calendar : public ::testing::Test {
         return text;
     }
     void ExpectEndsWith(UINT key) {
-        if (key) ASSERT_TRUE(ui::PressKey(Control(kMonthList), key));
-        else ASSERT_TRUE(ui::Click(Control(kCancel), ui::Delivery::Post));
+        if (key)
+            ASSERT_TRUE(ui::PressKey(Control(kMonthList), key));
+        else
+            ASSERT_TRUE(ui::Click(Control(kCancel), ui::Delivery::Post));
         DWORD code = 1;
         EXPECT_TRUE(ui::WaitForExit(process.handle, 10000, &code));
         EXPECT_EQ(0u, code);
@@ -107,7 +111,8 @@ TEST_F(Calendar, OpensOnToday) {
 TEST_F(Calendar, DaysShownFollowTheMonthAndYear) {
     Choose(2, 2001);
     EXPECT_TRUE(IsWindowVisible(Day(28)));
-    for (int day = 29; day <= 31; ++day) EXPECT_FALSE(IsWindowVisible(Day(day))) << day;
+    for (int day = 29; day <= 31; ++day)
+        EXPECT_FALSE(IsWindowVisible(Day(day))) << day;
     ASSERT_TRUE(ui::SelectItem(Control(kYearList), " 2004"));
     EXPECT_TRUE(IsWindowVisible(Day(29)));
     EXPECT_FALSE(IsWindowVisible(Day(30)));
@@ -161,8 +166,12 @@ TEST_F(Calendar, AccessKeysOfTheLabelsMoveTheFocusToTheirLists) {
     EXPECT_TRUE(ui::WaitUntil([&] { return focus() == Control(kMonthList); }, 5000));
 }
 
-TEST_F(Calendar, EscEndsTheProgram) { ExpectEndsWith(VK_ESCAPE); }
+TEST_F(Calendar, EscEndsTheProgram) {
+    ExpectEndsWith(VK_ESCAPE);
+}
 
-TEST_F(Calendar, CancelEndsTheProgram) { ExpectEndsWith(0); }
+TEST_F(Calendar, CancelEndsTheProgram) {
+    ExpectEndsWith(0);
+}
 
 } // namespace

@@ -101,8 +101,7 @@ std::string Retranslate(std::string file, const char* sourceUtf8, const std::str
     CalledFrom trace(at);
     const std::size_t entry = file.find("\n" + StringKey(sourceUtf8) + "=\"");
     EXPECT_NE(std::string::npos, entry) << sourceUtf8;
-    if (entry == std::string::npos)
-        return file;
+    if (entry == std::string::npos) return file;
     const std::size_t start = entry + 11, end = file.find('"', start);
     return file.replace(start, end - start, value);
 }
@@ -114,7 +113,8 @@ TEST_F(Modes, WarningShowsTheProgramPathUnderTheOwnCaption) {
 
 TEST_F(Modes, WarningInEnglishWithTheSampleLibrary) {
     ASSERT_TRUE(CopyFileA(ui::ArgumentPath(2).c_str(), (folder + "\\zkvlng.dll").c_str(), FALSE));
-    ExpectNotice("Uninstall Zelkova", "Uninstall completed\nYou should delete " + program + " manually",
+    ExpectNotice("Uninstall Zelkova",
+                 "Uninstall completed\nYou should delete " + program + " manually",
                  "modes-warning-english.png");
 }
 
@@ -130,8 +130,10 @@ TEST_F(Modes, WarningTranslatedByTheTranslationFile) {
 }
 
 TEST_F(Modes, WarningTranslatedByTheSampleTranslationFile) {
-    ASSERT_TRUE(CopyFileA(ui::ArgumentPath(3).c_str(), (folder + "\\uninstall.lng").c_str(), FALSE));
-    ExpectNotice(ui::Ansi("解除安裝 Zelkova"), ui::Ansi("解除安裝已完成\n您應該手動刪除 ") + program,
+    ASSERT_TRUE(
+        CopyFileA(ui::ArgumentPath(3).c_str(), (folder + "\\uninstall.lng").c_str(), FALSE));
+    ExpectNotice(ui::Ansi("解除安裝 Zelkova"),
+                 ui::Ansi("解除安裝已完成\n您應該手動刪除 ") + program,
                  "modes-warning-sample-translation.png");
 }
 

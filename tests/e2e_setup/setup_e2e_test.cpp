@@ -24,7 +24,8 @@ namespace {
 const char Folder[] = "C:\\Program Files\\Zelkova";
 const HKEY Classes = HKEY_CLASSES_ROOT;
 const HKEY User = HKEY_CURRENT_USER;
-const char UninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
+const char UninstallKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
 const char AppPathKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Zelkova.exe";
 const char MenuItems[] = "Software\\Zelkova\\Setup\\MenuItems";
 const char Clsid[] = "{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}";
@@ -40,10 +41,12 @@ const char* const SharedHandlerKeys[] = {"*\\shellex\\ContextMenuHandlers\\Zelko
                                          "Drive\\shellex\\DragDropHandlers\\Zelkova",
                                          "Directory\\shellex\\ContextMenuHandlers\\Zelkova",
                                          "Directory\\shellex\\DragDropHandlers\\Zelkova"};
-const char* const MenuItemValues[] = {"ExtrTo", "ExtrHere", "Extr", "ExtrSep", "OpenSFX",
-                                      "AddTo", "AddArc", "EmailArc", "EmailOpt"};
+const char* const MenuItemValues[] = {"ExtrTo", "ExtrHere", "Extr",     "ExtrSep", "OpenSFX",
+                                      "AddTo",  "AddArc",   "EmailArc", "EmailOpt"};
 
-std::string InFolder(const char* name) { return std::string(Folder) + "\\" + name; }
+std::string InFolder(const char* name) {
+    return std::string(Folder) + "\\" + name;
+}
 
 // Every extension key whose type is one of Zelkova's: the archive types and
 // the volumes of split archives that setup took over.
@@ -69,11 +72,12 @@ void Stage(bool english, CallSite at = {}) {
     ASSERT_TRUE(CreateDirectoryA(Folder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
     const std::string files = ui::ArgumentPath(4);
     const std::pair<std::string, const char*> copies[] = {
-        {ui::ArgumentPath(1), "uninstall.exe"}, {ui::ArgumentPath(2), "Zelkova.exe"},
-        {ui::ArgumentPath(3), "zkvext.dll"},    {files + "\\Zkv.txt", "Zkv.txt"},
+        {ui::ArgumentPath(1), "uninstall.exe"},   {ui::ArgumentPath(2), "Zelkova.exe"},
+        {ui::ArgumentPath(3), "zkvext.dll"},      {files + "\\Zkv.txt", "Zkv.txt"},
         {files + "\\zelkova.hlp", "zelkova.hlp"}, {files + "\\license.txt", "license.txt"}};
     for (const auto& copy : copies) {
-        ASSERT_TRUE(CopyFileA(copy.first.c_str(), InFolder(copy.second).c_str(), FALSE)) << copy.first;
+        ASSERT_TRUE(CopyFileA(copy.first.c_str(), InFolder(copy.second).c_str(), FALSE))
+            << copy.first;
     }
     if (english) {
         ASSERT_TRUE(CopyFileA(ui::ArgumentPath(5).c_str(), InFolder("zkvlng.dll").c_str(), FALSE));
@@ -98,7 +102,9 @@ HWND WaitForDialog(DWORD process, int controlId, int absentId = 0) {
     return found;
 }
 
-int Check(HWND dialog, int id) { return ui::CheckState(ui::FindControl(dialog, id)); }
+int Check(HWND dialog, int id) {
+    return ui::CheckState(ui::FindControl(dialog, id));
+}
 
 class SetupEndToEnd : public ::testing::Test {
   protected:
@@ -285,13 +291,15 @@ TEST_F(SetupEndToEnd, SilentSetupShowsNothingAndAppliesTheSavedChoices) {
     bool sawWindow = false;
     ui::WaitUntil(
         [&] {
-            for (HWND window : ui::ProcessWindows(program.id)) sawWindow |= IsWindowVisible(window) != 0;
+            for (HWND window : ui::ProcessWindows(program.id))
+                sawWindow |= IsWindowVisible(window) != 0;
             return WaitForSingleObject(program.handle, 0) == WAIT_OBJECT_0;
         },
         20000);
     ExpectExit();
     double silent = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    printf("wall time: uninstall.exe /setup /s %.3f s, uninstall.exe /clean %.3f s\n", silent, bare);
+    printf("wall time: uninstall.exe /setup /s %.3f s, uninstall.exe /clean %.3f s\n", silent,
+           bare);
     RecordProperty("silent_setup_ms", static_cast<int>(silent * 1000));
     RecordProperty("bare_start_ms", static_cast<int>(bare * 1000));
 

@@ -124,11 +124,13 @@ TEST_F(SombrelTest, TimesAreTakenInTheClocksFormAndOtherTextsAreOfferedAgain) {
     HWND message =
         ui::WaitForWindow(ui::Ansi("sombrel系统").c_str(), ui::kDialogClass, sombrel.process.id);
     ASSERT_NE(nullptr, message);
-    EXPECT_EQ(ui::Ansi("这不是有效的时间。请按 hh:mm:ss 或 hh:mm 的格式输入，例如 07:05:00 或 22:30。"),
-              ui::MessageBoxText(message));
+    EXPECT_EQ(
+        ui::Ansi("这不是有效的时间。请按 hh:mm:ss 或 hh:mm 的格式输入，例如 07:05:00 或 22:30。"),
+        ui::MessageBoxText(message));
     EXPECT_EQ("22:30:00", ui::Text(alarm)); // kept while the answer is refused
     ui::AnswerMessageBox(message, IDOK);
-    HWND box = ui::WaitForWindow(ui::Ansi("设定闹钟").c_str(), ui::kDialogClass, sombrel.process.id);
+    HWND box =
+        ui::WaitForWindow(ui::Ansi("设定闹钟").c_str(), ui::kDialogClass, sombrel.process.id);
     ASSERT_NE(nullptr, box);
     EXPECT_EQ("abc", ui::Text(ui::FindControl(box, 101))); // offered for correcting
     ui::TypeText(ui::FindControl(box, 101), "6:45");
@@ -245,7 +247,8 @@ TEST_F(SombrelTest, TrayClicksRestoreTheLastStateAndOpenThePopup) {
     ui::Command(sombrel.window, ID_mnuTrayMinimize);
     EXPECT_TRUE(IsIconic(sombrel.window));
     PostMessageA(sombrel.window, kTrayCallback, 0, WM_LBUTTONUP);
-    EXPECT_TRUE(ui::WaitUntil([&] { return IsZoomed(sombrel.window); }, 5000)); // came back maximised
+    EXPECT_TRUE(
+        ui::WaitUntil([&] { return IsZoomed(sombrel.window); }, 5000)); // came back maximised
     ui::Command(sombrel.window, ID_mnuTrayRestore);
     EXPECT_FALSE(IsZoomed(sombrel.window));
     EXPECT_FALSE(IsIconic(sombrel.window));

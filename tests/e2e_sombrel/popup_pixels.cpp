@@ -4,7 +4,9 @@
 
 #include <vector>
 
-HWND WaitForPopupMenu(DWORD processId) { return ui::WaitForWindow(nullptr, "#32768", processId); }
+HWND WaitForPopupMenu(DWORD processId) {
+    return ui::WaitForWindow(nullptr, "#32768", processId);
+}
 
 std::string PopupItemInk(HWND popup) {
     RECT rect;

@@ -26,7 +26,8 @@ std::vector<std::string> LogLines(const char* path) {
     char line[1024];
     while (std::fgets(line, sizeof line, file)) {
         std::string text = line;
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+            text.pop_back();
         lines.push_back(text);
     }
     std::fclose(file);
@@ -34,7 +35,8 @@ std::vector<std::string> LogLines(const char* path) {
 }
 
 void ClearLogs() {
-    for (const char* log : {kAlarmLog, kCalendarLog, kConsoleToolLog}) DeleteFileA(log);
+    for (const char* log : {kAlarmLog, kCalendarLog, kConsoleToolLog})
+        DeleteFileA(log);
 }
 
 ULONGLONG LocalNow() {
@@ -82,7 +84,9 @@ Sombrel StartSombrel() {
     return sombrel;
 }
 
-HWND ControlAt(HWND window, int tabIndex) { return ui::FindControl(window, kFirstControlId + tabIndex); }
+HWND ControlAt(HWND window, int tabIndex) {
+    return ui::FindControl(window, kFirstControlId + tabIndex);
+}
 
 std::string AnswerInputBox(const Sombrel& sombrel, int commandId, const char* text) {
     if (!ui::Command(sombrel.window, commandId, ui::Delivery::Post)) return "";

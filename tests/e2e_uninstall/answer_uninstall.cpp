@@ -35,9 +35,10 @@ int main(int argc, char** argv) {
     DWORD ms = GetTickCount() - start;
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
-    bool batchGone = ui::WaitUntil([&] { return !Exists(std::string(temp) + "Uninstall_Zkv.Bat"); }, 5000);
-    std::printf("program folder %s %lu.%02lu s after the confirmation\n", gone ? "gone" : "STILL THERE",
-                ms / 1000, (ms % 1000) / 10);
+    bool batchGone =
+        ui::WaitUntil([&] { return !Exists(std::string(temp) + "Uninstall_Zkv.Bat"); }, 5000);
+    std::printf("program folder %s %lu.%02lu s after the confirmation\n",
+                gone ? "gone" : "STILL THERE", ms / 1000, (ms % 1000) / 10);
     std::printf("batch file in the temp folder: %s\n", batchGone ? "gone" : "STILL THERE");
     ui::EndProcess(process);
     return gone && batchGone ? 0 : 1;

@@ -4,14 +4,12 @@
 #include <windows.h>
 
 int main(int argc, char** argv) {
-    if (argc != 3)
-        return 2;
-    HANDLE file = CreateFileA(argv[1], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return 1;
+    if (argc != 3) return 2;
+    HANDLE file =
+        CreateFileA(argv[1], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
     HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2]);
-    if (!ready || !SetEvent(ready))
-        return 1;
+    if (!ready || !SetEvent(ready)) return 1;
     Sleep(INFINITE);
     return 0;
 }

@@ -22,7 +22,8 @@ using namespace registry_snapshot;
 namespace {
 
 const char* const Caption = "卸载 Zelkova";
-const char* const UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
+const char* const UninstallKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
 const char* const ListText = "docs\r\nZelkova.exe\r\nzkvext.dll\r\nZkv.txt  \r\n\r\nzelkova.hlp\r\n"
                              "license.txt\r\nzkvnew.dat\r\nzipnew.dat\r\ndocs\\readme.txt\r\n"
                              "uninstall.exe\r\nUninstall.lst\r\n";
@@ -31,8 +32,7 @@ const char* const ListText = "docs\r\nZelkova.exe\r\nzkvext.dll\r\nZkv.txt  \r\n
 bool AnyBoxVisible() {
     for (HWND w = FindWindowExA(nullptr, nullptr, ui::kDialogClass, nullptr); w;
          w = FindWindowExA(nullptr, w, ui::kDialogClass, nullptr))
-        if (IsWindowVisible(w))
-            return true;
+        if (IsWindowVisible(w)) return true;
     return false;
 }
 
@@ -40,12 +40,10 @@ bool AnyBoxVisible() {
 void FindZelkovaItems(const std::string& root, std::vector<std::string>* found) {
     WIN32_FIND_DATAA item;
     HANDLE search = FindFirstFileA((root + "\\*").c_str(), &item);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
+    if (search == INVALID_HANDLE_VALUE) return;
     do {
         std::string name = item.cFileName;
-        if (name == "." || name == "..")
-            continue;
+        if (name == "." || name == "..") continue;
         std::string path = root + "\\" + name;
         if (CharLowerA(&name[0]) && name.find("zelkova") != std::string::npos)
             found->push_back(path);
@@ -93,14 +91,16 @@ class Uninstall : public ::testing::Test {
     void Stage(bool withList, int extraFiles = 0, CallSite at = {}) {
         CalledFrom trace(at);
         CreateDirectoryA("C:\\Program Files", nullptr);
-        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) ||
+                    GetLastError() == ERROR_ALREADY_EXISTS);
         const std::string files = ui::ArgumentPath(4);
         const std::pair<std::string, const char*> copies[] = {
             {ui::ArgumentPath(1), "uninstall.exe"},   {ui::ArgumentPath(2), "Zelkova.exe"},
             {ui::ArgumentPath(3), "zkvext.dll"},      {files + "\\Zkv.txt", "Zkv.txt"},
             {files + "\\zelkova.hlp", "zelkova.hlp"}, {files + "\\license.txt", "license.txt"}};
         for (const auto& copy : copies)
-            ASSERT_TRUE(CopyFileA(copy.first.c_str(), In(copy.second).c_str(), FALSE)) << copy.first;
+            ASSERT_TRUE(CopyFileA(copy.first.c_str(), In(copy.second).c_str(), FALSE))
+                << copy.first;
         CreateDirectoryA(In("docs").c_str(), nullptr);
         Write(In("docs\\readme.txt"), "read me");
         SetFileAttributesA(In("docs\\readme.txt").c_str(), FILE_ATTRIBUTE_READONLY);
@@ -108,15 +108,12 @@ class Uninstall : public ::testing::Test {
         std::string list = ListText;
         for (int i = 0; i < extraFiles; ++i) {
             std::string name = "data\\file" + std::to_string(i) + ".bin";
-            if (i == 0)
-                CreateDirectoryA(In("data").c_str(), nullptr);
+            if (i == 0) CreateDirectoryA(In("data").c_str(), nullptr);
             Write(In(name.c_str()), "x");
             list += name + "\r\n";
         }
-        if (extraFiles)
-            list += "data\r\n";
-        if (withList)
-            Write(In("Uninstall.lst"), list);
+        if (extraFiles) list += "data\r\n";
+        if (withList) Write(In("Uninstall.lst"), list);
     }
 
     // Setup opens the new program group, which under Wine starts an
@@ -154,10 +151,12 @@ class Uninstall : public ::testing::Test {
         pending_renames::Clear();
         const char* const readyEvent = "zk-hold-file-ready";
         HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, readyEvent);
-        std::string line = "\"" + ui::ArgumentPath(5) + "\" \"" + In("zkvext.dll") + "\" " + readyEvent;
+        std::string line =
+            "\"" + ui::ArgumentPath(5) + "\" \"" + In("zkvext.dll") + "\" " + readyEvent;
         holder = ui::StartProcess(line.c_str(), nullptr);
         HANDLE either[] = {ready, holder.handle};
-        bool held = holder.handle && WaitForMultipleObjects(2, either, FALSE, 10000) == WAIT_OBJECT_0;
+        bool held =
+            holder.handle && WaitForMultipleObjects(2, either, FALSE, 10000) == WAIT_OBJECT_0;
         CloseHandle(ready);
         ASSERT_TRUE(held) << "zkvext.dll is not held";
     }
@@ -166,7 +165,8 @@ class Uninstall : public ::testing::Test {
     // and nothing stays scheduled.
     void ExpectTheProgramGoneThenLetGo(CallSite at = {}) {
         CalledFrom trace(at);
-        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000)) << "the batch file left it";
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000))
+            << "the batch file left it";
         EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
         ui::EndProcess(holder);
         pending_renames::Clear();
@@ -198,7 +198,8 @@ class Uninstall : public ::testing::Test {
         HWND next = nullptr;
         ui::WaitUntil(
             [&] {
-                next = ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id, 100);
+                next =
+                    ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id, 100);
                 return next && next != confirmation;
             },
             15000);
@@ -214,7 +215,8 @@ class Uninstall : public ::testing::Test {
         ui::AnswerMessageBox(box, IDYES);
         HWND notice = WaitForNextBox(box);
         ASSERT_NE(notice, nullptr) << "no word to the user";
-        EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)), "卸载已完成\n你应该手动删除 " + ui::Utf8(folder));
+        EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)),
+                  "卸载已完成\n你应该手动删除 " + ui::Utf8(folder));
         ui::SaveScreenshot(notice, shot);
         ui::AnswerMessageBox(notice, IDOK);
         DWORD code = 1;
@@ -244,7 +246,8 @@ class Uninstall : public ::testing::Test {
     // setup gone, timed from start.
     void ExpectEverythingGone(const Snapshot& before, DWORD start, CallSite at = {}) {
         CalledFrom trace(at);
-        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 15000)) << "left: " << Contents();
+        EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 15000))
+            << "left: " << Contents();
         DWORD seconds100 = (GetTickCount() - start) / 10;
         std::printf("start to folder gone: %lu.%02lu s\n", seconds100 / 100, seconds100 % 100);
         EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 5000));
@@ -301,32 +304,37 @@ TEST_F(Uninstall, SetupDescribesTheEntryInFullAndTheUninstallTakesItAway) {
     EXPECT_EQ(installed, "\"" + program + "\""); // as before: quoted, as the folder has a blank
     EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, UninstallKey, "QuietUninstallString"),
               "\"" + program + "\" /uninstall /s");
-    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayIcon"), "\"" + In("Zelkova.exe") + "\",0");
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayIcon"),
+              "\"" + In("Zelkova.exe") + "\",0");
     EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, UninstallKey, "InstallLocation"), folder);
     EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, UninstallKey, "NoModify"), 1u);
     EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, UninstallKey, "NoRepair"), 1u);
     // Every file of the list that exists, and the program, in KB rounded up.
     ULONGLONG bytes = 0;
     const std::string list = ListText;
-    for (std::size_t at = 0, end; (end = list.find("\r\n", at)) != std::string::npos; at = end + 2) {
+    for (std::size_t at = 0, end; (end = list.find("\r\n", at)) != std::string::npos;
+         at = end + 2) {
         std::string name = list.substr(at, end - at);
         name.erase(name.find_last_not_of(' ') + 1);
         WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!name.empty() && GetFileAttributesExA(In(name.c_str()).c_str(), GetFileExInfoStandard, &data) &&
+        if (!name.empty() &&
+            GetFileAttributesExA(In(name.c_str()).c_str(), GetFileExInfoStandard, &data) &&
             !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "uninstall.exe")
             bytes += data.nFileSizeLow;
     }
     WIN32_FILE_ATTRIBUTE_DATA self;
     ASSERT_TRUE(GetFileAttributesExA(program.c_str(), GetFileExInfoStandard, &self));
     bytes += self.nFileSizeLow;
-    EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, UninstallKey, "EstimatedSize"), static_cast<DWORD>((bytes + 1023) / 1024));
+    EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, UninstallKey, "EstimatedSize"),
+              static_cast<DWORD>((bytes + 1023) / 1024));
 
     // Wine's own Add/Remove Programs lists it under its display name.
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
     const std::string listing = std::string(temp) + "zk-uninstaller-list.txt";
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE out = CreateFileA(listing.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    HANDLE out = CreateFileA(listing.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                             CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(out, INVALID_HANDLE_VALUE);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -334,8 +342,8 @@ TEST_F(Uninstall, SetupDescribesTheEntryInFullAndTheUninstallTakesItAway) {
     startup.hStdOutput = startup.hStdError = out;
     PROCESS_INFORMATION info = {};
     char command[] = "uninstaller.exe --list";
-    ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
-                               &startup, &info));
+    ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                               nullptr, &startup, &info));
     CloseHandle(out);
     ui::Process lister = {info.hProcess, info.dwProcessId};
     CloseHandle(info.hThread);
@@ -343,14 +351,16 @@ TEST_F(Uninstall, SetupDescribesTheEntryInFullAndTheUninstallTakesItAway) {
     EXPECT_TRUE(ui::WaitForExit(lister.handle, 15000, &code));
     ui::EndProcess(lister);
     std::string listed;
-    HANDLE in = CreateFileA(listing.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE in = CreateFileA(listing.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            0, nullptr);
     char chunk[4096];
     DWORD read;
     while (ReadFile(in, chunk, sizeof chunk, &read, nullptr) && read > 0)
         listed.append(chunk, read);
     CloseHandle(in);
     DeleteFileA(listing.c_str());
-    EXPECT_NE(listed.find("|||" + Value(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName")), std::string::npos)
+    EXPECT_NE(listed.find("|||" + Value(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName")),
+              std::string::npos)
         << listed;
 
     EXPECT_EQ(RunSilently(), 0u);
@@ -382,11 +392,13 @@ TEST_F(Uninstall, SilentlyAProgramFileThatCannotBeDeletedIsLeftWithoutANotice) {
     RunSetup();
     ASSERT_EQ(RunSilently(), 0u);
     ui::EndProcess(process);
-    HANDLE hold = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE hold = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(hold, INVALID_HANDLE_VALUE);
     // The batch run ends by deleting itself: no notice on the way.
     bool boxSeen = false;
-    EXPECT_TRUE(ui::WaitUntil([&] { return (boxSeen |= AnyBoxVisible()) || !Exists(BatchInTemp()); }, 20000));
+    EXPECT_TRUE(ui::WaitUntil(
+        [&] { return (boxSeen |= AnyBoxVisible()) || !Exists(BatchInTemp()); }, 20000));
     EXPECT_FALSE(boxSeen);
     CloseHandle(hold);
     EXPECT_TRUE(Exists(program));
@@ -439,11 +451,13 @@ TEST_F(Uninstall, AProgramFileThatCannotBeDeletedLeadsToTheManualRemovalNotice) 
     ui::EndProcess(process);
     // Held open without delete sharing once the first instance has ended:
     // the batch file's five attempts fail and it starts the notice.
-    HANDLE hold = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE hold = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(hold, INVALID_HANDLE_VALUE);
     HWND notice = ui::WaitForWindow(ui::Ansi(Caption).c_str(), ui::kDialogClass, 0, 20000);
     ASSERT_NE(notice, nullptr);
-    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)), "卸载已完成\n你应该手动删除 " + ui::Utf8(program));
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)),
+              "卸载已完成\n你应该手动删除 " + ui::Utf8(program));
     ui::SaveScreenshot(notice, "uninstall-warning.png");
     ui::AnswerMessageBox(notice, IDOK);
     CloseHandle(hold);
@@ -468,8 +482,8 @@ TEST_F(Uninstall, AFileInUseIsRemovedAtRestartAndTheUserIsTold) {
     EXPECT_TRUE(pending_renames::DeletesAtRestart(folder));
     ui::AnswerMessageBox(notice, IDOK);
     EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000)) << "the batch file left it";
-    for (const char* name : {"Zelkova.exe", "Zkv.txt", "zelkova.hlp", "license.txt", "docs", "zelkova.gid",
-                             "Uninstall.lst"})
+    for (const char* name : {"Zelkova.exe", "Zkv.txt", "zelkova.hlp", "license.txt", "docs",
+                             "zelkova.gid", "Uninstall.lst"})
         EXPECT_FALSE(Exists(In(name))) << name;
     EXPECT_EQ(Contents(), ". .. zkvext.dll ");
     ExpectTheProgramGoneThenLetGo();
@@ -524,7 +538,8 @@ TEST_F(Uninstall, AProgramFolderThatCannotBeMadeCurrentChangesNothingElsewhere) 
     const std::wstring hebrewProgram = hebrew + L"\\uninstall.exe";
     ASSERT_TRUE(CreateDirectoryW(hebrew.c_str(), nullptr));
     std::wstring source(MAX_PATH, L'\0');
-    source.resize(MultiByteToWideChar(CP_ACP, 0, ui::ArgumentPath(1).c_str(), -1, &source[0], MAX_PATH) - 1);
+    source.resize(
+        MultiByteToWideChar(CP_ACP, 0, ui::ArgumentPath(1).c_str(), -1, &source[0], MAX_PATH) - 1);
     ASSERT_TRUE(CopyFileW(source.c_str(), hebrewProgram.c_str(), FALSE));
     const std::string elsewhere = "C:\\zk-elsewhere";
     CreateDirectoryA(elsewhere.c_str(), nullptr);
@@ -537,8 +552,8 @@ TEST_F(Uninstall, AProgramFolderThatCannotBeMadeCurrentChangesNothingElsewhere) 
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, L"C:\\zk-elsewhere",
-                               &startup, &info));
+    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               L"C:\\zk-elsewhere", &startup, &info));
     CloseHandle(info.hThread);
     process = {info.hProcess, info.dwProcessId};
     HWND box = ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id);

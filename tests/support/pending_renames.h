@@ -24,8 +24,7 @@ inline std::vector<std::pair<std::string, std::string>> Read() {
     LONG status = RegQueryValueExA(key, PendingValue, nullptr, &type,
                                    reinterpret_cast<BYTE*>(data.data()), &size);
     RegCloseKey(key);
-    if (status != ERROR_SUCCESS)
-        return pairs;
+    if (status != ERROR_SUCCESS) return pairs;
     std::vector<std::string> strings;
     for (DWORD at = 0; at < size && data[at];) {
         strings.emplace_back(&data[at]);
@@ -36,22 +35,23 @@ inline std::vector<std::pair<std::string, std::string>> Read() {
         }
     }
     for (std::size_t i = 0; i + 1 < strings.size(); i += 2)
-        pairs.push_back({strings[i].compare(0, 4, "\\??\\") == 0 ? strings[i].substr(4) : strings[i],
-                         strings[i + 1]});
+        pairs.push_back(
+            {strings[i].compare(0, 4, "\\??\\") == 0 ? strings[i].substr(4) : strings[i],
+             strings[i + 1]});
     return pairs;
 }
 
 // Whether path is to be deleted at the next start.
 inline bool DeletesAtRestart(const std::string& path) {
     for (const auto& pair : Read())
-        if (lstrcmpiA(pair.first.c_str(), path.c_str()) == 0 && pair.second.empty())
-            return true;
+        if (lstrcmpiA(pair.first.c_str(), path.c_str()) == 0 && pair.second.empty()) return true;
     return false;
 }
 
 inline void Clear() {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SessionManager, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SessionManager, 0, KEY_SET_VALUE, &key) ==
+        ERROR_SUCCESS) {
         RegDeleteValueA(key, PendingValue);
         RegCloseKey(key);
     }

@@ -25,17 +25,15 @@ unsigned KeyOf(const char* source) {
 // how many sources were given entries (every second one).
 int WriteTable(const char* path) {
     FILE* out = std::fopen(path, "wb");
-    if (!out)
-        return -1;
+    if (!out) return -1;
     long written = std::fprintf(out, "***messages***\r\n");
     int entries = 0;
     char source[64], line[160];
     for (int i = 0;; i += 2) {
         SourceText(i, source, sizeof source);
-        const int length = std::snprintf(line, sizeof line, "%08x=\"Translated text %d\"\r\n",
-                                         KeyOf(source), i);
-        if (written + length > TableBytes)
-            break;
+        const int length =
+            std::snprintf(line, sizeof line, "%08x=\"Translated text %d\"\r\n", KeyOf(source), i);
+        if (written + length > TableBytes) break;
         std::fputs(line, out);
         written += length;
         ++entries;
@@ -49,15 +47,13 @@ int WriteTable(const char* path) {
 int main() {
     char path[] = "/tmp/zk-bench-XXXXXX";
     const int fd = mkstemp(path);
-    if (fd < 0)
-        return 1;
+    if (fd < 0) return 1;
     close(fd);
     const int entries = WriteTable(path);
     LanguageResources table;
     table.ReadTable(path);
     unlink(path);
-    if (entries <= 0 || !table.IsLoaded())
-        return 1;
+    if (entries <= 0 || !table.IsLoaded()) return 1;
 
     // Sources 0, 2, 4, ... have entries; 1, 3, 5, ... fall through to the walk.
     static char texts[2][1024][64];

@@ -6,12 +6,13 @@ namespace {
 
 const iconv_t Closed = reinterpret_cast<iconv_t>(-1);
 
-iconv_t Open(const char* to, const char* from) { return iconv_open(to, from); }
+iconv_t Open(const char* to, const char* from) {
+    return iconv_open(to, from);
+}
 
 bool Convert(void* descriptor, const char* in, std::size_t inSize, std::string* out) {
     iconv_t cd = static_cast<iconv_t>(descriptor);
-    if (cd == Closed)
-        return false;
+    if (cd == Closed) return false;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     std::vector<char> buffer(inSize * 4 + 16);
     char* from = const_cast<char*>(in);
@@ -34,8 +35,7 @@ CodePage::CodePage(unsigned number) : number(number) {
 
 CodePage::~CodePage() {
     for (void* cd : {fromUtf16, fromUtf8, toUtf16}) {
-        if (static_cast<iconv_t>(cd) != Closed)
-            iconv_close(static_cast<iconv_t>(cd));
+        if (static_cast<iconv_t>(cd) != Closed) iconv_close(static_cast<iconv_t>(cd));
     }
 }
 
@@ -65,10 +65,12 @@ bool LooksLikeUtf8(const std::string& bytes) {
     bool beyondAscii = false;
     for (std::size_t i = 0; i < bytes.size();) {
         const unsigned char c = static_cast<unsigned char>(bytes[i]);
-        const int follow = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2
-                           : (c & 0xF8) == 0xF0 ? 3 : -1;
-        if (follow < 0 || (follow == 1 && c < 0xC2))
-            return false;
+        const int follow = c < 0x80             ? 0
+                           : (c & 0xE0) == 0xC0 ? 1
+                           : (c & 0xF0) == 0xE0 ? 2
+                           : (c & 0xF8) == 0xF0 ? 3
+                                                : -1;
+        if (follow < 0 || (follow == 1 && c < 0xC2)) return false;
         for (int k = 1; k <= follow; ++k) {
             if (i + k >= bytes.size() || (static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
                 return false;

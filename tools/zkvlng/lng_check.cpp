@@ -11,7 +11,7 @@
 
 namespace {
 
-const char Marker[] = "***messages**"; // what the program looks for
+const char Marker[] = "***messages**";      // what the program looks for
 constexpr std::size_t MarkerLimit = 130816; // the last offset the program's search reaches
 constexpr std::size_t TableLimit = 65536;
 constexpr int KeyLength = 8;
@@ -28,11 +28,9 @@ std::vector<Line> SplitLines(const std::string& bytes) {
     std::size_t start = 0;
     int number = 1;
     for (std::size_t i = 0; i <= bytes.size(); ++i) {
-        if (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n')
-            continue;
+        if (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n') continue;
         lines.push_back({start, i, number++});
-        if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n')
-            ++i;
+        if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n') ++i;
         start = i + 1;
     }
     return lines;
@@ -48,8 +46,7 @@ bool IsEntry(const std::string& line) {
     if (line.size() < KeyLength + 2 || line[KeyLength] != '=' || line[KeyLength + 1] != '"')
         return false;
     for (int i = 0; i < KeyLength; ++i) {
-        if (!std::strchr("0123456789abcdef", line[i]))
-            return false;
+        if (!std::strchr("0123456789abcdef", line[i])) return false;
     }
     return true;
 }
@@ -63,11 +60,9 @@ bool IsCommentOrBlank(const std::string& line) {
 bool ValidScale(const char* value, std::string* why) {
     const char* star = std::strchr(value, '*');
     auto number = [](const char* from, const char* to, long* n) {
-        if (from == to || to - from > 9)
-            return false;
+        if (from == to || to - from > 9) return false;
         for (const char* p = from; p < to; ++p) {
-            if (*p < '0' || *p > '9')
-                return false;
+            if (*p < '0' || *p > '9') return false;
         }
         *n = std::strtol(from, nullptr, 10);
         return true;
@@ -90,8 +85,7 @@ bool BadBytes(const std::string& line, const CodePage& codePage, const LeadByteT
               std::string* why) {
     for (std::size_t i = 0; i < line.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(line[i]);
-        if (!lead.isLead[c])
-            continue;
+        if (!lead.isLead[c]) continue;
         if (i + 1 >= line.size() || static_cast<unsigned char>(line[i + 1]) < 0x40) {
             const char* digits = "0123456789ABCDEF";
             const char hex[] = {'0', 'x', digits[c >> 4], digits[c & 15], '\0'};
@@ -171,8 +165,7 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
     std::vector<std::string> keys;
     bool pastLimitReported = endsAtZero; // the zero byte is reported where it is
     for (const Line& l : lines) {
-        if (l.start <= marker)
-            continue; // before the table, or the marker line itself
+        if (l.start <= marker) continue; // before the table, or the marker line itself
         const std::string text = bytes.substr(l.start, l.end - l.start);
         if (l.end > tableEnd) {
             if (!pastLimitReported && IsEntry(text)) {
@@ -184,29 +177,24 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
             }
             continue;
         }
-        if (IsCommentOrBlank(text))
-            continue;
+        if (IsCommentOrBlank(text)) continue;
         if (!IsEntry(text)) {
             error(l.number, "neither an entry (8 lower-case hex digits, =, a quoted "
                             "translation) nor a comment (;)");
             continue;
         }
         std::string why;
-        if (!utf8 && BadBytes(text, codePage, lead, &why))
-            error(l.number, why);
+        if (!utf8 && BadBytes(text, codePage, lead, &why)) error(l.number, why);
         const std::string key = text.substr(0, KeyLength);
-        if (entryLines[key].empty())
-            keys.push_back(key);
+        if (entryLines[key].empty()) keys.push_back(key);
         entryLines[key].push_back(l.number);
     }
 
     // The line the program takes a key's translation from.
     auto usedLine = [&](const std::string& key) {
         const char* found = table.FindSorted(key.c_str());
-        if (!found)
-            found = table.FindLinear(key.c_str());
-        if (!found)
-            return 0;
+        if (!found) found = table.FindLinear(key.c_str());
+        if (!found) return 0;
         // The n-th separator of the table stands for the n-th raw line end.
         const long separators = std::count(static_cast<const char*>(table.text), found, Separator);
         std::size_t position = marker;
@@ -231,8 +219,9 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
                                          [&](const SourceText& s) { return s.key == key; });
         if (source == sources.end()) {
             if (withProgram)
-                error(at[0], "key " + key + " matches no source text of the program (a text "
-                                            "that has changed, or a mistyped key)");
+                error(at[0], "key " + key +
+                                 " matches no source text of the program (a text "
+                                 "that has changed, or a mistyped key)");
             continue;
         }
         const int line = used ? used : at[0];
@@ -246,20 +235,24 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
             error(line, "the scale of " + source->section + " \"" + whole + "\" " + why +
                             ": the program leaves the dialog as it is");
         if (source->use == SourceText::Direction && whole != "RTL" && whole != "LTR")
-            error(line, "the direction \"" + whole + "\" is neither RTL nor LTR: the program "
-                                                     "lays the dialogs out left to right");
+            error(line, "the direction \"" + whole +
+                            "\" is neither RTL nor LTR: the program "
+                            "lays the dialogs out left to right");
         if (whole.size() > static_cast<std::size_t>(source->bufferSize - 1))
             error(line, "the translation of " + source->where + " is " +
-                            std::to_string(whole.size()) + " bytes long: the program reads it "
-                            "into " + std::to_string(source->bufferSize) +
-                            " bytes and cuts it to " + std::to_string(source->bufferSize - 1));
+                            std::to_string(whole.size()) +
+                            " bytes long: the program reads it "
+                            "into " +
+                            std::to_string(source->bufferSize) + " bytes and cuts it to " +
+                            std::to_string(source->bufferSize - 1));
         if (source->use == SourceText::String && IsFormatString(source->stringId)) {
             table.Translate(value.data(), source->bufferSize, source->text.c_str(), nullptr, kind,
                             lead);
             if (!IsSingleTextFormat(value.data()))
-                error(line, "the translation of " + source->where + " must hold exactly one %s "
-                            "and no other % conversion (%% for a percent sign): the program "
-                            "refuses it and shows its own text");
+                error(line, "the translation of " + source->where +
+                                " must hold exactly one %s "
+                                "and no other % conversion (%% for a percent sign): the program "
+                                "refuses it and shows its own text");
         }
     }
     if (withProgram) {

@@ -42,8 +42,7 @@ std::string TranslationTemplate(const std::vector<SourceText>& texts, unsigned c
     out = Replace(out, "@FORMATS@",
                   std::to_string(IDS_DELETE_BY_HAND) + " and " + std::to_string(IDS_NO_LIST_FILE));
     out += std::string("; Made from ") + program;
-    if (library)
-        out += std::string(", with the dialogs of ") + library;
+    if (library) out += std::string(", with the dialogs of ") + library;
     out += ".\r\n\r\n***messages***\r\n";
     for (const SourceText& t : texts) {
         out += "\r\n";

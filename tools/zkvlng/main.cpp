@@ -33,21 +33,18 @@ int Fail(const std::string& message) {
 }
 
 int Template(const std::vector<const char*>& args, const CodePage& codePage) {
-    if (args.empty() || args.size() > 2)
-        return Usage();
+    if (args.empty() || args.size() > 2) return Usage();
     const char* library = args.size() > 1 ? args[1] : nullptr;
     std::vector<SourceText> texts;
     std::string error;
-    if (!ReadSourceTexts(args[0], library, codePage, &texts, &error))
-        return Fail(error);
+    if (!ReadSourceTexts(args[0], library, codePage, &texts, &error)) return Fail(error);
     const std::string out = TranslationTemplate(texts, codePage.Number(), args[0], library);
     std::fwrite(out.data(), 1, out.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : Fail("cannot write the template");
 }
 
 int Check(const std::vector<const char*>& args, const CodePage& codePage) {
-    if (args.empty() || args.size() > 3)
-        return Usage();
+    if (args.empty() || args.size() > 3) return Usage();
     const bool withProgram = args.size() > 1;
     std::vector<SourceText> sources = SpecialEntries();
     std::string error;
@@ -82,8 +79,7 @@ int Key(const std::vector<const char*>& args, const CodePage& codePage) {
         dialog = args[1];
         i = 2;
     }
-    if (args.size() != i + 1)
-        return Usage();
+    if (args.size() != i + 1) return Usage();
     std::string text;
     if (!codePage.FromUtf8(args[i], &text))
         return Fail("the text is not UTF-8 or has characters that code page " +
@@ -101,27 +97,22 @@ int main(int argc, char** argv) {
     // --codepage N may stand anywhere.
     unsigned number = DefaultCodePage;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (std::strcmp(args[i], "--codepage") != 0)
-            continue;
+        if (std::strcmp(args[i], "--codepage") != 0) continue;
         char* end = nullptr;
-        number = i + 1 < args.size() ? static_cast<unsigned>(std::strtoul(args[i + 1], &end, 10)) : 0;
-        if (number == 0 || *end != '\0')
-            return Usage();
+        number =
+            i + 1 < args.size() ? static_cast<unsigned>(std::strtoul(args[i + 1], &end, 10)) : 0;
+        if (number == 0 || *end != '\0') return Usage();
         args.erase(args.begin() + i, args.begin() + i + 2);
         break;
     }
-    if (args.empty())
-        return Usage();
+    if (args.empty()) return Usage();
     const CodePage codePage(number);
     if (!codePage.Known())
         return Fail("code page " + std::to_string(number) + " is unknown to this system");
     const std::string command = args[0];
     args.erase(args.begin());
-    if (command == "template")
-        return Template(args, codePage);
-    if (command == "check")
-        return Check(args, codePage);
-    if (command == "key")
-        return Key(args, codePage);
+    if (command == "template") return Template(args, codePage);
+    if (command == "check") return Check(args, codePage);
+    if (command == "key") return Key(args, codePage);
     return Usage();
 }

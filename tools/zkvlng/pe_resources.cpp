@@ -44,8 +44,7 @@ class Reader {
             U16();
             return {};
         }
-        if (first == 0)
-            return {};
+        if (first == 0) return {};
         std::u16string text(1, static_cast<char16_t>(first));
         return text + Text();
     }
@@ -69,16 +68,12 @@ class Reader {
 bool SameName(const std::u16string& stored, const char* name) {
     std::size_t i = 0;
     for (; name[i] != '\0'; ++i) {
-        if (i >= stored.size())
-            return false;
+        if (i >= stored.size()) return false;
         char16_t a = stored[i];
         char b = name[i];
-        if (a >= u'a' && a <= u'z')
-            a = static_cast<char16_t>(a - u'a' + u'A');
-        if (b >= 'a' && b <= 'z')
-            b = static_cast<char>(b - 'a' + 'A');
-        if (a != static_cast<unsigned char>(b))
-            return false;
+        if (a >= u'a' && a <= u'z') a = static_cast<char16_t>(a - u'a' + u'A');
+        if (b >= 'a' && b <= 'z') b = static_cast<char>(b - 'a' + 'A');
+        if (a != static_cast<unsigned char>(b)) return false;
     }
     return i == stored.size();
 }
@@ -130,8 +125,7 @@ bool PeResources::Load(const char* path, std::string* error) {
         s.rva = r.U32();
         const std::uint32_t rawSize = r.U32();
         s.fileOffset = r.U32();
-        if (rawSize < s.size || s.size == 0)
-            s.size = rawSize;
+        if (rawSize < s.size || s.size == 0) s.size = rawSize;
         sections.push_back(s);
         r.pos = header + 40;
     }
@@ -167,12 +161,12 @@ bool PeResources::Entries(std::uint32_t directory, std::vector<Entry>* entries) 
         const std::uint32_t data = r.U32();
         e.id = name & HighBit ? 0 : name;
         if (name & HighBit) {
-            Reader n(bytes, resourceStart + (name & ~HighBit), static_cast<std::uint32_t>(bytes.size()));
+            Reader n(bytes, resourceStart + (name & ~HighBit),
+                     static_cast<std::uint32_t>(bytes.size()));
             const std::uint32_t length = n.U16();
             for (std::uint32_t k = 0; k < length && !n.bad; ++k)
                 e.name += static_cast<char16_t>(n.U16());
-            if (n.bad)
-                return false;
+            if (n.bad) return false;
         }
         e.directory = (data & HighBit) != 0;
         e.offset = data & ~HighBit;
@@ -198,11 +192,9 @@ bool PeResources::FirstData(const Entry& entry, std::uint32_t* offset, std::uint
 
 bool PeResources::OfType(std::uint32_t type, std::vector<Entry>* entries) const {
     std::vector<Entry> types;
-    if (!Entries(0, &types))
-        return false;
+    if (!Entries(0, &types)) return false;
     for (const Entry& t : types) {
-        if (t.name.empty() && t.id == type && t.directory)
-            return Entries(t.offset, entries);
+        if (t.name.empty() && t.id == type && t.directory) return Entries(t.offset, entries);
     }
     return false;
 }
@@ -210,11 +202,9 @@ bool PeResources::OfType(std::uint32_t type, std::vector<Entry>* entries) const 
 bool PeResources::FindNamed(std::uint32_t type, const char* name, std::uint32_t* offset,
                             std::uint32_t* size) const {
     std::vector<Entry> names;
-    if (!OfType(type, &names))
-        return false;
+    if (!OfType(type, &names)) return false;
     for (const Entry& n : names) {
-        if (!n.name.empty() && SameName(n.name, name))
-            return FirstData(n, offset, size);
+        if (!n.name.empty() && SameName(n.name, name)) return FirstData(n, offset, size);
     }
     return false;
 }
@@ -222,12 +212,10 @@ bool PeResources::FindNamed(std::uint32_t type, const char* name, std::uint32_t*
 std::vector<StringResource> PeResources::Strings() const {
     std::vector<StringResource> strings;
     std::vector<Entry> blocks;
-    if (!OfType(TypeString, &blocks))
-        return strings;
+    if (!OfType(TypeString, &blocks)) return strings;
     for (const Entry& b : blocks) {
         std::uint32_t offset, size;
-        if (!b.name.empty() || b.id == 0 || !FirstData(b, &offset, &size))
-            continue;
+        if (!b.name.empty() || b.id == 0 || !FirstData(b, &offset, &size)) continue;
         // A block holds strings (id - 1) * 16 to (id - 1) * 16 + 15, each a
         // length and that many UTF-16 units.
         Reader r(bytes, offset, offset + size);
@@ -245,8 +233,7 @@ std::vector<StringResource> PeResources::Strings() const {
 
 bool PeResources::Dialog(const char* name, DialogTexts* dialog) const {
     std::uint32_t offset, size;
-    if (!FindNamed(TypeDialog, name, &offset, &size))
-        return false;
+    if (!FindNamed(TypeDialog, name, &offset, &size)) return false;
     Reader r(bytes, offset, offset + size);
     const bool extended = r.U16() == 1 && r.U16() == 0xFFFF;
     std::uint32_t style, count;
@@ -259,7 +246,7 @@ bool PeResources::Dialog(const char* name, DialogTexts* dialog) const {
         r.Skip(4); // extended style
     }
     count = r.U16();
-    r.Skip(8); // position and size
+    r.Skip(8);         // position and size
     r.TextOrOrdinal(); // menu
     r.TextOrOrdinal(); // class
     dialog->title = r.Text();

@@ -14,8 +14,8 @@ constexpr int DialogBuffer = 1024; // dialog titles and control texts
 constexpr int ScaleBuffer = 512;   // a dialog's scale entry
 constexpr int DirectionBuffer = 1024;
 
-SourceText Make(SourceText::Use use, char kind, const std::string& section,
-                const std::string& text, int bufferSize, int stringId, const std::string& where) {
+SourceText Make(SourceText::Use use, char kind, const std::string& section, const std::string& text,
+                int bufferSize, int stringId, const std::string& where) {
     char key[TranslationKeySize];
     TranslationKey(key, kind, section.empty() ? nullptr : section.c_str(), text.c_str());
     return {use, kind, section, text, key, bufferSize, stringId, where};
@@ -25,8 +25,7 @@ SourceText Make(SourceText::Use use, char kind, const std::string& section,
 // within a two-byte character.
 bool Convert(const std::u16string& text, const CodePage& codePage, int bufferSize,
              std::string* out) {
-    if (!codePage.FromUtf16(text, out))
-        return false;
+    if (!codePage.FromUtf16(text, out)) return false;
     const LeadByteTable lead = LeadByteTable::ForCodePage(codePage.Number());
     out->resize(CutLength(out->data(), out->size(), bufferSize - 1, lead));
     return true;
@@ -41,9 +40,10 @@ bool IsFormatString(int id) {
 std::vector<SourceText> SpecialEntries() {
     std::vector<SourceText> texts;
     for (const char* name : DialogNames)
-        texts.push_back(Make(SourceText::Scale, '$', name, "", ScaleBuffer, 0,
-                             std::string(name) + " scale"));
-    texts.push_back(Make(SourceText::Direction, '$', "LTR", "LTR", DirectionBuffer, 0, "direction"));
+        texts.push_back(
+            Make(SourceText::Scale, '$', name, "", ScaleBuffer, 0, std::string(name) + " scale"));
+    texts.push_back(
+        Make(SourceText::Direction, '$', "LTR", "LTR", DirectionBuffer, 0, "direction"));
     return texts;
 }
 
@@ -65,8 +65,8 @@ bool ReadSourceTexts(const char* program, const char* library, const CodePage& c
         std::string text;
         const std::string where = "string " + std::to_string(s.id);
         if (!Convert(s.text, codePage, StringBuffer, &text)) {
-            *error = where + " has characters that code page " +
-                     std::to_string(codePage.Number()) + " cannot hold";
+            *error = where + " has characters that code page " + std::to_string(codePage.Number()) +
+                     " cannot hold";
             return false;
         }
         texts->push_back(Make(SourceText::String, 's', "", text, StringBuffer, s.id, where));
@@ -98,8 +98,7 @@ bool ReadSourceTexts(const char* program, const char* library, const CodePage& c
             bool seen = false; // a text that occurs twice in a dialog has one key
             for (const SourceText& t : *texts)
                 seen |= t.key == source.key;
-            if (!seen)
-                texts->push_back(source);
+            if (!seen) texts->push_back(source);
         }
     }
     return true;
@@ -109,12 +108,23 @@ std::string Escape(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
         }
     }
     return out;

@@ -10,13 +10,13 @@
 struct SourceText {
     enum Use { String, DialogText, Scale, Direction };
     Use use;
-    char kind;            // 's' or '$'
-    std::string section;  // dialog name; empty for strings
-    std::string text;     // in the code page, cut as the program's buffer cuts it
+    char kind;           // 's' or '$'
+    std::string section; // dialog name; empty for strings
+    std::string text;    // in the code page, cut as the program's buffer cuts it
     std::string key;
-    int bufferSize;       // of the buffer the program translates the text into
-    int stringId;         // string-table id; 0 for the others
-    std::string where;    // "string <id>", "SETUPDLG title", ...
+    int bufferSize;    // of the buffer the program translates the text into
+    int stringId;      // string-table id; 0 for the others
+    std::string where; // "string <id>", "SETUPDLG title", ...
 };
 
 extern const char* const DialogNames[3];

@@ -36,7 +36,8 @@ class TempFile {
     char path[64] = "/tmp/zkvlng-test-XXXXXX";
     explicit TempFile(const std::string& contents) {
         const int fd = mkstemp(path);
-        EXPECT_EQ(static_cast<ssize_t>(contents.size()), write(fd, contents.data(), contents.size()));
+        EXPECT_EQ(static_cast<ssize_t>(contents.size()),
+                  write(fd, contents.data(), contents.size()));
         close(fd);
     }
     ~TempFile() { unlink(path); }
@@ -57,8 +58,7 @@ const std::vector<SourceText>& ProgramTexts() {
 
 const SourceText* Find(const std::vector<SourceText>& texts, const std::string& where) {
     for (const SourceText& t : texts) {
-        if (t.where == where)
-            return &t;
+        if (t.where == where) return &t;
     }
     ADD_FAILURE() << "no source text " << where;
     static const SourceText none{};
@@ -83,8 +83,7 @@ std::vector<Finding> Check(const std::string& contents, bool withProgram = true,
         CheckTranslationFile(file.path, Gbk, withProgram ? texts : SpecialEntries(), withProgram);
     for (const Finding& f : result.errors)
         std::printf("    line %d: %s\n", f.line, f.message.c_str());
-    if (all)
-        *all = result;
+    if (all) *all = result;
     return result.errors;
 }
 
@@ -110,11 +109,11 @@ TEST(Template, OfTheProgramIsCleanAndChangesNoText) {
     ASSERT_TRUE(table.IsLoaded());
     const LeadByteTable lead = LeadByteTable::ForCodePage(936);
     for (const SourceText& t : texts) {
-        if (t.use != SourceText::String && t.use != SourceText::DialogText)
-            continue;
+        if (t.use != SourceText::String && t.use != SourceText::DialogText) continue;
         char out[1024];
-        table.Translate(out, sizeof out, t.text.c_str(), t.section.empty() ? nullptr : t.section.c_str(),
-                        t.kind == 's' ? LanguageResources::String : LanguageResources::Dialog, lead);
+        table.Translate(
+            out, sizeof out, t.text.c_str(), t.section.empty() ? nullptr : t.section.c_str(),
+            t.kind == 's' ? LanguageResources::String : LanguageResources::Dialog, lead);
         EXPECT_EQ(t.text, out) << t.where;
         EXPECT_NE(nullptr, table.FindSorted(t.key.c_str())) << t.where;
     }
@@ -129,8 +128,7 @@ TEST(Template, HoldsEveryStringAndEveryDialogText) {
     const std::vector<SourceText> texts = ProgramTexts();
     int strings = 0, firstId = 0, lastId = 0;
     for (const SourceText& t : texts) {
-        if (t.use != SourceText::String)
-            continue;
+        if (t.use != SourceText::String) continue;
         firstId = strings++ ? firstId : t.stringId;
         lastId = t.stringId;
     }
@@ -140,7 +138,8 @@ TEST(Template, HoldsEveryStringAndEveryDialogText) {
     EXPECT_EQ(Ansi("Zelkova 中文版安装"), Find(texts, "SETUPDLG title")->text);
     EXPECT_EQ(Ansi("解压到<文件夹\\>(&E)"), Find(texts, "CONTEXTITEMS control 4")->text);
     // The rich edit control hands its line break back unchanged.
-    EXPECT_NE(std::string::npos, Find(texts, "SETUPDLG control 27")->text.find(Ansi("。\n    点击")));
+    EXPECT_NE(std::string::npos,
+              Find(texts, "SETUPDLG control 27")->text.find(Ansi("。\n    点击")));
     // With the library its dialog texts are the sources; strings stay the program's.
     const std::vector<SourceText> withLibrary = ReadTexts(ZKVLNG_LIBRARY);
     EXPECT_EQ("Zelkova Setup", Find(withLibrary, "SETUPDLG title")->text);
@@ -169,7 +168,8 @@ TEST(Keys, AgreeWithTheExamplesOfTheReadme) {
     const std::string readme = ReadAll(ZKVLNG_README);
     static const std::vector<SourceText> special = SpecialEntries();
     // The scale of SETUPDLG, the direction entry and the Python example.
-    EXPECT_NE(std::string::npos, readme.find(Find(special, "SETUPDLG scale")->key + "=\"110*100\""));
+    EXPECT_NE(std::string::npos,
+              readme.find(Find(special, "SETUPDLG scale")->key + "=\"110*100\""));
     EXPECT_NE(std::string::npos, readme.find("`$LTRLTR` (key `" + Find(special, "direction")->key));
     const std::string python = "zlib.crc32(('s' + '";
     const std::size_t at = readme.find(python);
@@ -219,7 +219,8 @@ TEST(Check, LinesThatAreNoEntries) {
 
 TEST(Check, DuplicateKeysNameTheLineTheProgramUses) {
     const SourceText* s = FindString(ProgramTexts(), IDS_UNINSTALL_CAPTION);
-    const std::vector<Finding> f = Check(Head + Entry(s, "one") + "; between\r\n" + Entry(s, "two"));
+    const std::vector<Finding> f =
+        Check(Head + Entry(s, "one") + "; between\r\n" + Entry(s, "two"));
     // The model: the program's own look-up on the same file.
     TempFile file(Head + Entry(s, "one") + "; between\r\n" + Entry(s, "two"));
     LanguageResources table;

@@ -21,8 +21,7 @@ int FormatAtMost(char* dst, std::size_t count, const char* format, va_list args)
 } // namespace
 
 bool FormatWhole(char* dst, std::size_t size, const char* format, ...) {
-    if (size == 0)
-        return false;
+    if (size == 0) return false;
     va_list args;
     va_start(args, format);
     const int length = FormatAtMost(dst, size - 1, format, args);

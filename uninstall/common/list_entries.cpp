@@ -19,8 +19,7 @@ void ListReader::Rewind() {
 // The next byte of the file without consuming it, -1 at the end or on an error.
 int ListReader::Peek() {
     if (chunkPos == chunkLength) {
-        if (atEnd)
-            return -1;
+        if (atEnd) return -1;
         int read = file.Read(chunk, sizeof chunk);
         if (read <= 0) {
             atEnd = true;
@@ -37,12 +36,10 @@ bool ListReader::ReadLine() {
     int length = 0;
     while (length < ListLineSize - 1) {
         int c = Peek();
-        if (c < 0)
-            break;
+        if (c < 0) break;
         ++chunkPos;
         line[length++] = static_cast<char>(c);
-        if (c == '\n')
-            break;
+        if (c == '\n') break;
     }
     line[length] = '\0';
     return length > 0;
@@ -51,8 +48,7 @@ bool ListReader::ReadLine() {
 const char* ListReader::Next() {
     while (ReadLine()) {
         TrimRight(line, lead);
-        if (line[0] != '\0' && IsSafeListEntry(line, lead))
-            return line;
+        if (line[0] != '\0' && IsSafeListEntry(line, lead)) return line;
     }
     return nullptr;
 }
@@ -71,18 +67,14 @@ static bool ClimbsUp(const char* start, const char* end) {
 }
 
 bool IsSafeListEntry(const char* entry, const LeadByteTable& lead) {
-    if (IsSeparator(static_cast<unsigned char>(entry[0])))
-        return false;
+    if (IsSeparator(static_cast<unsigned char>(entry[0]))) return false;
     const char* componentStart = entry;
     for (const char* p = entry;; p = NextChar(p, lead)) {
         unsigned char c = static_cast<unsigned char>(*p);
-        if (IsDriveColon(c))
-            return false;
+        if (IsDriveColon(c)) return false;
         if (c == '\0' || IsSeparator(c)) {
-            if (ClimbsUp(componentStart, p))
-                return false;
-            if (c == '\0')
-                return true;
+            if (ClimbsUp(componentStart, p)) return false;
+            if (c == '\0') return true;
             componentStart = p + 1;
         }
     }

@@ -95,8 +95,8 @@ TEST(ListEntrySafety, TrailBytesEqualToSeparatorsOrColonAreCharactersNotSeparato
     // 0x81 0x5C is one character; followed by "..": "X\.." would climb if
     // the trail byte were taken as a backslash.
     EXPECT_TRUE(IsSafeListEntry("\x81\\..", gbk));
-    EXPECT_FALSE(IsSafeListEntry("\x81\\\\..", gbk)); // a real backslash follows
-    EXPECT_TRUE(IsSafeListEntry("\xB3\x3A.txt", gbk));  // trail byte 0x3A is no drive colon
+    EXPECT_FALSE(IsSafeListEntry("\x81\\\\..", gbk));  // a real backslash follows
+    EXPECT_TRUE(IsSafeListEntry("\xB3\x3A.txt", gbk)); // trail byte 0x3A is no drive colon
     EXPECT_FALSE(IsSafeListEntry("\xB3\x3A.txt", LeadByteTable::ForCodePage(1252)));
 }
 
@@ -112,16 +112,16 @@ TEST(ListEntrySafety, InvalidSecondBytesSlashColonAndDotStayWithTheirLeadByte) {
         bool gbkSafe;
         bool singleSafe;
     } cases[] = {
-        {"\x81/..", true, false},     // "?..", not a climb
-        {"a\x81/../b", true, false},  // "a?..\b"
+        {"\x81/..", true, false},    // "?..", not a climb
+        {"a\x81/../b", true, false}, // "a?..\b"
         {"\x81/\\..", false, false}, // a real backslash, then a climb
-        {"\x81:x", true, false},      // no drive
+        {"\x81:x", true, false},     // no drive
         {"a\x81:", true, false},
-        {".\x81.", true, true},       // ".?" is no climb
+        {".\x81.", true, true}, // ".?" is no climb
         {"..\x81.\\x", true, true},
         {"\x81.\\..", false, false}, // the pair ends, then a real climb
-        {"\x81", true, true},         // a lone lead byte at the end is one byte
-        {"/\x81", false, false},      // a leading separator is refused before any pair
+        {"\x81", true, true},        // a lone lead byte at the end is one byte
+        {"/\x81", false, false},     // a leading separator is refused before any pair
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.gbkSafe, IsSafeListEntry(c.entry, gbk)) << c.entry;

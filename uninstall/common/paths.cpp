@@ -13,23 +13,24 @@ const char* Step(const char* p, const LeadByteTable& lead) {
 
 char* NextChar(const char* p, const LeadByteTable& lead) {
     const unsigned char c = static_cast<unsigned char>(*p);
-    if (lead.isLead[c] && p[1] != '\0')
-        return const_cast<char*>(p + 2);
+    if (lead.isLead[c] && p[1] != '\0') return const_cast<char*>(p + 2);
     return const_cast<char*>(p + 1);
 }
 
-bool IsSeparator(unsigned char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(unsigned char c) {
+    return c == '\\' || c == '/';
+}
 
-bool IsDriveColon(unsigned char c) { return c == ':'; }
+bool IsDriveColon(unsigned char c) {
+    return c == ':';
+}
 
 char* NamePart(const char* path, const LeadByteTable& lead) {
     const char* afterSeparator = nullptr;
     for (const char* p = path; *p != '\0'; p = Step(p, lead)) {
-        if (IsSeparator(static_cast<unsigned char>(*p)))
-            afterSeparator = p + 1;
+        if (IsSeparator(static_cast<unsigned char>(*p))) afterSeparator = p + 1;
     }
-    if (afterSeparator)
-        return const_cast<char*>(afterSeparator);
+    if (afterSeparator) return const_cast<char*>(afterSeparator);
     const unsigned char first = static_cast<unsigned char>(path[0]);
     if (first != '\0' && !lead.isLead[first] && IsDriveColon(static_cast<unsigned char>(path[1])))
         return const_cast<char*>(path + 2);
@@ -45,8 +46,7 @@ char* LastCharPtr(const char* s, const LeadByteTable& lead) {
 
 void AppendBackslash(char* path, const LeadByteTable& lead) {
     char* last = LastCharPtr(path, lead);
-    if (*last == '\0' || *last == '\\')
-        return;
+    if (*last == '\0' || *last == '\\') return;
     const std::size_t length = std::strlen(path);
     path[length] = '\\';
     path[length + 1] = '\0';
@@ -59,8 +59,7 @@ char* TrimRight(char* s, const LeadByteTable& lead) {
     const char* p = s;
     for (; *p != '\0'; p = Step(p, lead)) {
         const char c = *p;
-        if (c != '\r' && c != '\n' && c != ' ' && c != '\t')
-            end = const_cast<char*>(Step(p, lead));
+        if (c != '\r' && c != '\n' && c != ' ' && c != '\t') end = const_cast<char*>(Step(p, lead));
     }
     std::memset(end, 0, static_cast<std::size_t>(p - end));
     return s;

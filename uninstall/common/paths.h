@@ -4,7 +4,7 @@
 #include "uninstall/common/lead_bytes.h"
 
 char* NextChar(const char* p, const LeadByteTable& lead = LeadBytes);
-bool IsSeparator(unsigned char c); // '\\' or '/'
+bool IsSeparator(unsigned char c);  // '\\' or '/'
 bool IsDriveColon(unsigned char c); // ':'
 // Pointer to the file-name part of path, inside the same buffer.
 char* NamePart(const char* path, const LeadByteTable& lead = LeadBytes);

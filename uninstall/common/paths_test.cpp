@@ -14,8 +14,12 @@ TEST(NamePart, PlainPaths) {
     struct Case {
         const char* path;
         const char* name;
-    } cases[] = {{"C:\\dir\\file.exe", "file.exe"}, {"C:\\", ""}, {"C:file", "file"},
-                 {"file", "file"},                  {"dir/sub/", ""}, {"", ""},
+    } cases[] = {{"C:\\dir\\file.exe", "file.exe"},
+                 {"C:\\", ""},
+                 {"C:file", "file"},
+                 {"file", "file"},
+                 {"dir/sub/", ""},
+                 {"", ""},
                  {"\\\\server\\share\\a.txt", "a.txt"}};
     for (const Case& c : cases) {
         for (const LeadByteTable* table : {&Gbk, &Single}) {
@@ -67,8 +71,11 @@ TEST(AppendBackslash, Cases) {
     struct Case {
         const char* before;
         const char* after;
-    } cases[] = {{"C:", "C:\\"},         {"C:\\dir\\", "C:\\dir\\"},  {"", ""},
-                 {"dir/", "dir/\\"},     {"C:\\a\xD6\x5C", "C:\\a\xD6\x5C\\"}};
+    } cases[] = {{"C:", "C:\\"},
+                 {"C:\\dir\\", "C:\\dir\\"},
+                 {"", ""},
+                 {"dir/", "dir/\\"},
+                 {"C:\\a\xD6\x5C", "C:\\a\xD6\x5C\\"}};
     for (const Case& c : cases) {
         char buffer[32];
         std::strcpy(buffer, c.before);

@@ -7,10 +7,8 @@ const char* presented = nullptr; // by a test
 } // namespace
 
 bool GetProgramPath(char* buffer, std::size_t size) {
-    if (size == 0)
-        return false;
-    if (presented)
-        return CopyWhole(buffer, size, presented);
+    if (size == 0) return false;
+    if (presented) return CopyWhole(buffer, size, presented);
     const DWORD length = GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(size));
     if (length == 0 || length >= size) {
         buffer[0] = '\0';
@@ -19,6 +17,10 @@ bool GetProgramPath(char* buffer, std::size_t size) {
     return true;
 }
 
-void OverrideProgramPath(const char* path) { presented = path; }
+void OverrideProgramPath(const char* path) {
+    presented = path;
+}
 
-void ClearProgramPathOverride() { presented = nullptr; }
+void ClearProgramPathOverride() {
+    presented = nullptr;
+}

@@ -29,25 +29,21 @@ bool IsRootOrEmpty(const char* path) {
 void GetDesktopFolder(char* buffer) {
     buffer[0] = '\0';
     IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator)))
-        return;
+    if (FAILED(SHGetMalloc(&allocator))) return;
     LPITEMIDLIST list = nullptr;
     if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOPDIRECTORY, &list))) {
-        if (!SHGetPathFromIDListA(list, buffer))
-            buffer[0] = '\0';
+        if (!SHGetPathFromIDListA(list, buffer)) buffer[0] = '\0';
         allocator->Free(list);
     }
     allocator->Release();
 }
 
 bool ShellDelete(const char* path) {
-    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES || IsRootOrEmpty(path))
-        return false;
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES || IsRootOrEmpty(path)) return false;
     // The shell takes a list ended by an empty string; build it here rather
     // than writing behind the caller's terminator.
     char list[PathSize + 1];
-    if (!CopyWhole(list, PathSize, path))
-        return false;
+    if (!CopyWhole(list, PathSize, path)) return false;
     list[lstrlenA(list) + 1] = '\0';
     SHFILEOPSTRUCTA operation = {};
     operation.wFunc = FO_DELETE;

@@ -67,8 +67,8 @@ TEST(GetDesktopFolder, NamesAnExistingFolder) {
 }
 
 TEST(EnableDlgItem, TogglesAControl) {
-    HWND parent = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                                nullptr);
+    HWND parent =
+        CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     HWND child = CreateWindowA("BUTTON", "b", WS_CHILD, 0, 0, 5, 5, parent,
                                reinterpret_cast<HMENU>(7), nullptr, nullptr);
     ASSERT_NE(nullptr, child);

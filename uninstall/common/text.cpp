@@ -2,8 +2,7 @@
 #include <cstring>
 
 bool CopyWhole(char* dst, std::size_t size, const char* src) {
-    if (size == 0)
-        return false;
+    if (size == 0) return false;
     const std::size_t length = std::strlen(src);
     if (length >= size) {
         dst[0] = '\0';
@@ -15,14 +14,12 @@ bool CopyWhole(char* dst, std::size_t size, const char* src) {
 
 std::size_t CutLength(const char* s, std::size_t length, std::size_t limit,
                       const LeadByteTable& lead) {
-    if (length <= limit)
-        return length;
+    if (length <= limit) return length;
     std::size_t end = 0;
     while (end < limit) {
         const bool pair = lead.isLead[static_cast<unsigned char>(s[end])] && end + 1 < length;
         const std::size_t width = pair ? 2 : 1;
-        if (end + width > limit)
-            break;
+        if (end + width > limit) break;
         end += width;
     }
     return end;

@@ -14,8 +14,7 @@ WindowsVersionInfo presented = {0, 0, 0}; // by a test, while overridden
 } // namespace
 
 WindowsVersionInfo WindowsVersion() {
-    if (overridden)
-        return presented;
+    if (overridden) return presented;
     if (cached.platform == -1) {
         OSVERSIONINFOA info = {};
         info.dwOSVersionInfoSize = sizeof info;
@@ -38,4 +37,6 @@ void OverrideWindowsVersion(int platform, int major, int minor) {
     overridden = true;
 }
 
-void ClearWindowsVersionOverride() { overridden = false; }
+void ClearWindowsVersionOverride() {
+    overridden = false;
+}

@@ -4,7 +4,9 @@ namespace {
 
 std::uint32_t table[256];
 
-std::uint32_t TableStep(std::uint32_t value) { return table[value & 0xFF] ^ (value >> 8); }
+std::uint32_t TableStep(std::uint32_t value) {
+    return table[value & 0xFF] ^ (value >> 8);
+}
 
 std::uint32_t LittleEndian32(const unsigned char* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
@@ -22,8 +24,7 @@ void InitCrcTable() {
 }
 
 std::uint32_t Crc32Update(std::uint32_t crc, const void* bytes, std::size_t length) {
-    if (table[1] == 0)
-        InitCrcTable();
+    if (table[1] == 0) InitCrcTable();
     const unsigned char* p = static_cast<const unsigned char*>(bytes);
     for (; length >= 8; length -= 8, p += 8) {
         crc ^= LittleEndian32(p);

@@ -4,7 +4,9 @@
 
 namespace {
 
-std::uint32_t Crc(const char* s) { return ~Crc32Update(0xFFFFFFFFu, s, std::strlen(s)); }
+std::uint32_t Crc(const char* s) {
+    return ~Crc32Update(0xFFFFFFFFu, s, std::strlen(s));
+}
 
 // Bit by bit, straight from the polynomial.
 std::uint32_t BitwiseCrc(const unsigned char* p, std::size_t n) {

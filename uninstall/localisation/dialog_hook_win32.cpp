@@ -19,8 +19,7 @@ void DialogHook(HWND dialog, UINT message, WPARAM wParam, int helpContext, const
         Translations.LocalizeDialog(dialogName, dialog);
         break;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDHELP)
-            OpenHelp(dialog, helpContext);
+        if (LOWORD(wParam) == IDHELP) OpenHelp(dialog, helpContext);
         break;
     case WM_HELP:
         OpenHelp(dialog, helpContext);

@@ -11,9 +11,10 @@
 
 namespace {
 
-const char* const SetupTitle = "Zelkova \xd6\xd0\xce\xc4\xb0\xe6\xb0\xb2\xd7\xb0"; // Zelkova 中文版安装
-const char* const OkText = "\xc8\xb7\xb6\xa8";                                     // 确定
-const char* const HelpText = "\xb0\xef\xd6\xfa";                                   // 帮助
+const char* const SetupTitle =
+    "Zelkova \xd6\xd0\xce\xc4\xb0\xe6\xb0\xb2\xd7\xb0"; // Zelkova 中文版安装
+const char* const OkText = "\xc8\xb7\xb6\xa8";          // 确定
+const char* const HelpText = "\xb0\xef\xd6\xfa";        // 帮助
 
 const char* hookName = "";
 int hookContext = 0;
@@ -105,7 +106,8 @@ TEST_F(Dialogs, TheProgramsTemplatesOpenUnchangedWithoutATable) {
 TEST_F(Dialogs, TitleAndNonEmptyControlTextsAreTranslatedInTheirSection) {
     Snapshot before = Take(Open("SETUPDLG", 268));
     LoadTranslations(Entry('$', "SETUPDLG", SetupTitle, "Setup!") +
-                     Entry('$', "SETUPDLG", OkText, "OK!") + Entry('s', nullptr, HelpText, "Help!") +
+                     Entry('$', "SETUPDLG", OkText, "OK!") +
+                     Entry('s', nullptr, HelpText, "Help!") +
                      Entry('$', "SETUPDLG", "", "100*100") + // the scale entry keys the empty text
                      Entry('$', "DONEDLG", SetupTitle, "Done!"));
     HWND setup = Open("SETUPDLG", 268);
@@ -131,7 +133,8 @@ TEST_F(Dialogs, TheTranslatorsTemplateHasAnEntryForEveryDialogText) {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, sizeof path);
     *strrchr(path, '\\') = '\0';
-    FILE* f = fopen((std::string(path) + "\\..\\..\\tools\\zkvlng\\uninstall-template.lng").c_str(), "rb");
+    FILE* f = fopen((std::string(path) + "\\..\\..\\tools\\zkvlng\\uninstall-template.lng").c_str(),
+                    "rb");
     ASSERT_NE(nullptr, f);
     std::string entries;
     char line[2048];
@@ -200,7 +203,8 @@ TEST_F(Dialogs, DropDownCombosKeepAScaledListHeight) {
         // The height the combo must be given: its own and its list's, both
         // scaled. How the system splits that is its business, so the same
         // call on an unscaled dialog gives the expected list.
-        int height = (closed.bottom - closed.top + 1) * 150 / 100 + (drop.bottom - drop.top + 1) * 150 / 100;
+        int height =
+            (closed.bottom - closed.top + 1) * 150 / 100 + (drop.bottom - drop.top + 1) * 150 / 100;
         SetWindowPos(GetDlgItem(model, id), nullptr, 0, 0, closed.right - closed.left, height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
         RECT expected = Dropped(model, id), got = Dropped(dialog, id);
@@ -242,8 +246,7 @@ struct WinHelpData { // the block WinHelp sends
 #pragma pack(pop)
 
 LRESULT CALLBACK HelpProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_COPYDATA)
-        return DefWindowProcA(window, message, wParam, lParam);
+    if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
     auto* copy = reinterpret_cast<COPYDATASTRUCT*>(lParam);
     auto* data = static_cast<WinHelpData*>(copy->lpData);
     help.count++;

@@ -12,7 +12,9 @@ constexpr long MaxPercent = 1000;
 
 // The leading decimal number, read like atoi (blanks, sign, digits; none
 // gives 0), without atoi's undefined result for huge numbers.
-long LeadingNumber(const char* text) { return std::strtol(text, nullptr, 10); }
+long LeadingNumber(const char* text) {
+    return std::strtol(text, nullptr, 10);
+}
 } // namespace
 
 bool LanguageResources::GetScale(const char* dialogName, int* xs, int* ys) const {
@@ -23,8 +25,7 @@ bool LanguageResources::GetScale(const char* dialogName, int* xs, int* ys) const
         x = LeadingNumber(entry);
         y = LeadingNumber(star + 1);
     }
-    if (x < MinPercent || x > MaxPercent || y < MinPercent || y > MaxPercent)
-        x = y = 100;
+    if (x < MinPercent || x > MaxPercent || y < MinPercent || y > MaxPercent) x = y = 100;
     *xs = static_cast<int>(x);
     *ys = static_cast<int>(y);
     return !(x == 100 && y == 100);

@@ -40,7 +40,9 @@ class Scale : public ::testing::Test {
     }
 };
 
-TEST(ScaleKeys, MatchTheDocumentedKey) { EXPECT_EQ("9b889d24", ScaleKey("SETUPDLG")); }
+TEST(ScaleKeys, MatchTheDocumentedKey) {
+    EXPECT_EQ("9b889d24", ScaleKey("SETUPDLG"));
+}
 
 TEST_F(Scale, EntriesAreReadLikeAtoiOnBothSidesOfTheStar) {
     Load(ScaleKey("A") + "=\"120*110\"\n" + ScaleKey("B") + "=\"  +115*  105 wide\"\n" +

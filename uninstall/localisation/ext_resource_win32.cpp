@@ -11,16 +11,14 @@ void ExtResource::Load(HINSTANCE instance) {
     Unload();
     char path[PathSize];
     HINSTANCE library = nullptr;
-    if (ProgramFilePath("zkvlng.dll", path, sizeof path))
-        library = LoadLibraryA(path);
+    if (ProgramFilePath("zkvlng.dll", path, sizeof path)) library = LoadLibraryA(path);
     ProgramModule = instance;
     ResourceModule = library ? library : instance;
     loaded = library != nullptr;
 }
 
 void ExtResource::Unload() {
-    if (!loaded)
-        return;
+    if (!loaded) return;
     FreeLibrary(ResourceModule);
     ResourceModule = ProgramModule;
     loaded = false;

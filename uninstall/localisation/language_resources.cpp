@@ -24,8 +24,7 @@ const char Marker[] = "***messages**";
 
 // Builds the file's path: a bare name is looked up next to the program.
 bool TablePath(const char* name, char* path) {
-    if (NamePart(name) != name)
-        return CopyWhole(path, PathSize, name);
+    if (NamePart(name) != name) return CopyWhole(path, PathSize, name);
     return ProgramFilePath(name, path, PathSize);
 }
 
@@ -36,14 +35,11 @@ std::int64_t FindMarker(File& file) {
     for (int w = 0; w < WindowCount; ++w) {
         const std::int64_t start = file.Position();
         const int got = start < 0 ? -1 : file.Read(window, WindowSize);
-        if (got < WindowOverlap)
-            return -1;
+        if (got < WindowOverlap) return -1;
         for (int j = 0; j <= got - WindowOverlap; ++j) {
-            if (std::memcmp(window + j, Marker, markerLength) == 0)
-                return start + j;
+            if (std::memcmp(window + j, Marker, markerLength) == 0) return start + j;
         }
-        if (got < WindowSize)
-            return -1; // the end of the file is behind this window
+        if (got < WindowSize) return -1; // the end of the file is behind this window
         file.Seek(start + got - WindowOverlap);
     }
     return -1;
@@ -55,8 +51,7 @@ int Unescape(char* text, int rawSize) {
     int write = 0;
     for (int read = 0; read < rawSize;) {
         const char c = text[read++];
-        if (c == '\0')
-            break;
+        if (c == '\0') break;
         if (c == '\\' && read < rawSize) {
             const char* escapes = "\"\\nrt";
             const char* meanings = "\"\\\n\r\t";
@@ -82,7 +77,9 @@ int CompareLineKeys(const void* a, const void* b) {
 
 } // namespace
 
-LanguageResources::~LanguageResources() { std::free(text); }
+LanguageResources::~LanguageResources() {
+    std::free(text);
+}
 
 void LanguageResources::ReadTable(const char* name) {
     std::free(text);
@@ -92,25 +89,20 @@ void LanguageResources::ReadTable(const char* name) {
 
     char path[PathSize];
     File file;
-    if (!TablePath(name, path) || !file.Open(path))
-        return;
+    if (!TablePath(name, path) || !file.Open(path)) return;
     const std::int64_t marker = FindMarker(file);
-    if (marker < 0)
-        return;
+    if (marker < 0) return;
     file.Seek(marker);
     text = static_cast<char*>(std::malloc(TableLimit + TableSlack));
-    if (!text)
-        return;
+    if (!text) return;
     text[TableLimit] = '\0';
     const int rawSize = file.Read(text, TableLimit);
     size = Unescape(text, rawSize);
 
     for (int k = 1; k < size - KeyLength; ++k) {
-        if (text[k - 1] == Separator && text[k] != Separator)
-            lines.Push(k);
+        if (text[k - 1] == Separator && text[k] != Separator) lines.Push(k);
     }
-    if (lines.count == 0)
-        return;
+    if (lines.count == 0) return;
     sortedText = text;
     std::qsort(lines.items, lines.count, sizeof(int), CompareLineKeys);
 }
@@ -132,8 +124,7 @@ const char* LanguageResources::FindSorted(const char* key) const {
         const int mid = count / 2;
         const char* line = text + lines.items[start + mid];
         const int order = std::strncmp(key, line, KeyLength);
-        if (order == 0)
-            return line;
+        if (order == 0) return line;
         if (order < 0) {
             count = mid;
         } else {
@@ -158,21 +149,17 @@ const char* LanguageResources::FindLinear(const char* key) const {
 }
 
 void LanguageResources::Translate(char* dest, std::size_t destSize, const char* source,
-                                  const char* section, Kind kind,
-                                  const LeadByteTable& lead) const {
-    if (destSize == 0)
-        return;
+                                  const char* section, Kind kind, const LeadByteTable& lead) const {
+    if (destSize == 0) return;
     const char* line = nullptr;
     if (text) {
         char key[TranslationKeySize];
         TranslationKey(key, kind == String ? 's' : '$', section, source);
         line = FindSorted(key);
-        if (!line)
-            line = FindLinear(key);
+        if (!line) line = FindLinear(key);
     }
     if (!line) {
-        if (dest != source)
-            CopyCut(dest, destSize, source, lead);
+        if (dest != source) CopyCut(dest, destSize, source, lead);
         return;
     }
 
@@ -180,21 +167,18 @@ void LanguageResources::Translate(char* dest, std::size_t destSize, const char* 
     // its last double quote when it has one.
     const char* value = line;
     for (int i = 0; i < ValueOffset; ++i) {
-        if (*value == '\0' || *value == Separator)
-            break;
+        if (*value == '\0' || *value == Separator) break;
         ++value;
     }
     const char* end = value;
     while (*end != '\0' && *end != Separator)
         ++end;
     std::size_t length = end - value;
-    if (*end == '\0')
-        length = CutLength(value, length, LastLineLimit, lead);
+    if (*end == '\0') length = CutLength(value, length, LastLineLimit, lead);
     // The last quote that starts a character: a second byte 0x22 is not one.
     std::size_t quoted = length;
     for (std::size_t i = 0; i < length;) {
-        if (value[i] == '"')
-            quoted = i;
+        if (value[i] == '"') quoted = i;
         i += lead.isLead[static_cast<unsigned char>(value[i])] && i + 1 < length ? 2 : 1;
     }
     length = quoted;

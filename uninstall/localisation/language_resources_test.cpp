@@ -20,7 +20,8 @@ class TableFile {
     explicit TableFile(const std::string& contents) {
         std::snprintf(path, sizeof path, "/tmp/zk-lng-XXXXXX");
         const int fd = mkstemp(path);
-        EXPECT_EQ(static_cast<ssize_t>(contents.size()), write(fd, contents.data(), contents.size()));
+        EXPECT_EQ(static_cast<ssize_t>(contents.size()),
+                  write(fd, contents.data(), contents.size()));
         close(fd);
     }
     ~TableFile() { unlink(path); }
@@ -36,7 +37,9 @@ std::string TranslateAbc(const std::string& contents, std::size_t destSize = 102
     return dest;
 }
 
-std::string Filler(std::size_t n) { return std::string(n, 'x'); }
+std::string Filler(std::size_t n) {
+    return std::string(n, 'x');
+}
 
 TEST(ReadTable, MarkerWithinTheSearchedWindowsOnly) {
     const std::string entry = "\n92ab48be=\"xyz\"\n";
@@ -109,7 +112,7 @@ TEST(Translate, EscapesAndQuotes) {
     EXPECT_EQ("a\"b", TranslateAbc(head + "a\\\"b\"\n"));
     EXPECT_EQ("a\"b\"c", TranslateAbc(head + "a\"b\"c\" ignored\n")); // inner quotes survive
     EXPECT_EQ("one\ntwo\r\tthree\\", TranslateAbc(head + "one\\ntwo\\r\\tthree\\\\\"\n"));
-    EXPECT_EQ("\\x\\", TranslateAbc(head + "\\x\\"));           // other letters, last backslash
+    EXPECT_EQ("\\x\\", TranslateAbc(head + "\\x\\"));              // other letters, last backslash
     EXPECT_EQ("open", TranslateAbc(head + "open\nnext line\"\n")); // no closing quote
     EXPECT_EQ("", TranslateAbc(Marker + "\n92ab48be=\nzzzzzzzz=\"q\"\n")); // shorter than 10
     EXPECT_EQ("cut", TranslateAbc(head + "cut\"" + std::string(1, '\0') + "\n" + AbcKey));
@@ -155,7 +158,7 @@ TEST(Translate, QuoteAsSecondByteDoesNotEndTheText) {
     EXPECT_EQ("ab", TranslateAbc(head + "ab\"\x81\"\n"));
     EXPECT_EQ("\xD6\xD0\x81\"", TranslateAbc(head + "\xD6\xD0\x81\"\n"));
     EXPECT_EQ("\x81\x81", TranslateAbc(head + "\x81\x81\"\n")); // a pair of lead bytes
-    EXPECT_EQ("a\x81", TranslateAbc(head + "a\x81"));              // lone lead byte at the end
+    EXPECT_EQ("a\x81", TranslateAbc(head + "a\x81"));           // lone lead byte at the end
     // With a single-byte table every quote byte counts.
     TableFile file(head + "ab\"\x81\"\n");
     LanguageResources table;
@@ -168,7 +171,7 @@ TEST(Translate, QuoteAsSecondByteDoesNotEndTheText) {
 
 TEST(Translate, KindsSectionsAndInPlace) {
     TableFile file(Marker + "\n" + AbcKey + "=\"string\"\n" +
-                   "50a17ae8=\"RTL\"\n"    // "$" "LTR" "LTR"
+                   "50a17ae8=\"RTL\"\n"     // "$" "LTR" "LTR"
                    "9b889d24=\"120*110\"\n" // "$" "SETUPDLG" ""
     );
     LanguageResources table;
@@ -263,8 +266,7 @@ TEST(ReadTable, SurvivesRandomFiles) {
             const unsigned r = random();
             contents += (r & 0x300) ? alphabet[r % (sizeof alphabet - 1)] : static_cast<char>(r);
         }
-        if (round % 2 == 0)
-            contents.insert(random() % (contents.size() + 1), Marker);
+        if (round % 2 == 0) contents.insert(random() % (contents.size() + 1), Marker);
         TableFile file(contents);
         LanguageResources table;
         table.ReadTable(file.path);

@@ -12,8 +12,7 @@ void TranslateWindowText(const LanguageResources& table, HWND window, const char
                          bool evenEmpty) {
     char text[TextSize];
     GetWindowTextA(window, text, sizeof text);
-    if (!evenEmpty && !text[0])
-        return;
+    if (!evenEmpty && !text[0]) return;
     table.Translate(text, sizeof text, text, dialogName, LanguageResources::Dialog);
     SetWindowTextA(window, text);
 }
@@ -22,10 +21,8 @@ void TranslateWindowText(const LanguageResources& table, HWND window, const char
 int DropDownHeight(HWND child, int ys) {
     char className[TextSize];
     GetClassNameA(child, className, sizeof className);
-    if (CompareNoCase(className, "COMBOBOX") != 0)
-        return 0;
-    if ((GetWindowLongPtrA(child, GWL_STYLE) & 3) == CBS_SIMPLE)
-        return 0;
+    if (CompareNoCase(className, "COMBOBOX") != 0) return 0;
+    if ((GetWindowLongPtrA(child, GWL_STYLE) & 3) == CBS_SIMPLE) return 0;
     RECT drop{};
     SendMessageA(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&drop));
     return (drop.bottom - drop.top + 1) * ys / 100;
@@ -41,8 +38,8 @@ void LanguageResources::LocalizeDialog(const char* dialogName, HWND dialog) cons
     int frameX = (w.right - w.left + 1) - k.right;
     int frameY = (w.bottom - w.top + 1) - k.bottom;
     if (scaled)
-        SetWindowPos(dialog, nullptr, 0, 0, k.right * xs / 100 + frameX, k.bottom * ys / 100 + frameY,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+        SetWindowPos(dialog, nullptr, 0, 0, k.right * xs / 100 + frameX,
+                     k.bottom * ys / 100 + frameY, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
     TranslateWindowText(*this, dialog, dialogName, true);
 
     int topOffset = frameY - GetSystemMetrics(SM_CYDLGFRAME);
@@ -60,8 +57,7 @@ void LanguageResources::LocalizeDialog(const char* dialogName, HWND dialog) cons
             SetWindowPos(child, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOOWNERZORDER);
         }
         child = GetWindow(child, GW_HWNDNEXT);
-        if (child == first)
-            break;
+        if (child == first) break;
     }
 }
 

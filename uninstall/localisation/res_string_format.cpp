@@ -5,8 +5,7 @@
 bool IsSingleTextFormat(const char* format) {
     int texts = 0;
     for (const char* p = format; *p; ++p) {
-        if (*p != '%')
-            continue;
+        if (*p != '%') continue;
         ++p;
         if (*p == 's')
             ++texts;

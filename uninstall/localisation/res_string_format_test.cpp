@@ -9,7 +9,7 @@ TEST(SingleTextFormat, ExactlyOneTextConversion) {
 }
 
 TEST(SingleTextFormat, AnythingElseIsRefused) {
-    for (const char* bad : {"", "no argument", "%%s", "%s%s", "%s %n", "%n", "%x %s", "%d",
-                            "%5s", "%-s", "%.3s", "%S", "%ls", "%s %", "%"})
+    for (const char* bad : {"", "no argument", "%%s", "%s%s", "%s %n", "%n", "%x %s", "%d", "%5s",
+                            "%-s", "%.3s", "%S", "%ls", "%s %", "%"})
         EXPECT_FALSE(IsSingleTextFormat(bad)) << bad;
 }

@@ -10,8 +10,9 @@
 
 namespace {
 
-const char* const Caption = "\xd0\xb6\xd4\xd8 Zelkova";                          // 卸载 Zelkova
-const char* const DeleteByHand = "\xc4\xe3\xd3\xa6\xb8\xc3\xca\xd6\xb6\xaf\xc9\xbe\xb3\xfd %s"; // 你应该手动删除 %s
+const char* const Caption = "\xd0\xb6\xd4\xd8 Zelkova"; // 卸载 Zelkova
+const char* const DeleteByHand =
+    "\xc4\xe3\xd3\xa6\xb8\xc3\xca\xd6\xb6\xaf\xc9\xbe\xb3\xfd %s"; // 你应该手动删除 %s
 
 std::string SampleLibraryPath() {
     char path[MAX_PATH];
@@ -29,8 +30,7 @@ class Strings : public ::testing::Test {
     }
     void TearDown() override {
         ResourceModule = ProgramModule;
-        if (library)
-            FreeLibrary(library);
+        if (library) FreeLibrary(library);
         UnloadTranslations();
     }
     void UseSampleLibrary(CallSite at = {}) {
@@ -47,7 +47,7 @@ TEST_F(Strings, WithoutLibraryOrTableTheProgramsOwnTextsAreUsed) {
     EXPECT_STREQ(Caption, ResString(IDS_UNINSTALL_CAPTION));
     EXPECT_STREQ("https://www.zelkova.example/", ResString(IDS_HOME_PAGE_URL));
     EXPECT_STREQ("", ResString(4242)); // in neither module
-    LanguagePack.Unload();            // nothing loaded: nothing changes
+    LanguagePack.Unload();             // nothing loaded: nothing changes
     EXPECT_EQ(ProgramModule, ResourceModule);
 }
 
@@ -99,8 +99,8 @@ TEST_F(Strings, FormatUsesOneTextArgumentAndCutsToFit) {
 }
 
 TEST_F(Strings, HostileTranslationsNeverReachTheFormatter) {
-    const char* const hostile[] = {"%n%n%n%n", "%s%s%s%s%s", "%x %x %s", "%s %p", "100% %s",
-                                   "no argument at all"};
+    const char* const hostile[] = {"%n%n%n%n", "%s%s%s%s%s", "%x %x %s",
+                                   "%s %p",    "100% %s",    "no argument at all"};
     char text[128];
     for (const char* value : hostile) {
         LoadTranslations(Entry('s', nullptr, DeleteByHand, value));

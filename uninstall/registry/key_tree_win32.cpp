@@ -7,9 +7,9 @@ namespace {
 // Keys removed by the current pass; the passes repeat while it is above 0.
 int DeletedKeys = 0;
 
-constexpr int TreePathSize = 200;  // the full path given to DeleteKeyTree
+constexpr int TreePathSize = 200;   // the full path given to DeleteKeyTree
 constexpr int SubKeyNameSize = 200; // an enumerated sub-key name
-constexpr int ChildPathSize = 512; // parent path, backslash, sub-key name
+constexpr int ChildPathSize = 512;  // parent path, backslash, sub-key name
 } // namespace
 
 // One pass, depth first. Sub-keys are enumerated with a rising index while
@@ -17,11 +17,9 @@ constexpr int ChildPathSize = 512; // parent path, backslash, sub-key name
 // the pass until one deletes nothing. A child whose path does not fit is
 // left alone, and so is everything above it.
 static void DeleteTreePass(HKEY hive, const char* path) {
-    if (path[0] == '\0')
-        return; // never a hive root
+    if (path[0] == '\0') return; // never a hive root
     HKEY key;
-    if (RegOpenKeyExA(hive, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return;
+    if (RegOpenKeyExA(hive, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return;
     for (DWORD index = 0;; ++index) {
         char name[SubKeyNameSize];
         DWORD nameSize = sizeof name;
@@ -29,12 +27,10 @@ static void DeleteTreePass(HKEY hive, const char* path) {
             ERROR_SUCCESS)
             break;
         char child[ChildPathSize];
-        if (FormatWhole(child, sizeof child, "%s\\%s", path, name))
-            DeleteTreePass(hive, child);
+        if (FormatWhole(child, sizeof child, "%s\\%s", path, name)) DeleteTreePass(hive, child);
     }
     RegCloseKey(key);
-    if (RegDeleteKeyA(hive, path) == ERROR_SUCCESS)
-        ++DeletedKeys;
+    if (RegDeleteKeyA(hive, path) == ERROR_SUCCESS) ++DeletedKeys;
 }
 
 void DeleteKeyTree(HKEY hive, const char* path) {
@@ -51,4 +47,6 @@ void DeleteKeyTree(HKEY hive, const char* path) {
     } while (DeletedKeys > 0);
 }
 
-void DeleteSettingsTree() { DeleteKeyTree(HKEY_CURRENT_USER, ""); }
+void DeleteSettingsTree() {
+    DeleteKeyTree(HKEY_CURRENT_USER, "");
+}

@@ -23,15 +23,16 @@ void MakeKey(const std::string& path, CallSite at = {}) {
 // width sub-keys on each of depth levels below path.
 void MakeTree(const std::string& path, int width, int depth, CallSite at = {}) {
     MakeKey(path, at);
-    if (depth == 0)
-        return;
+    if (depth == 0) return;
     for (int i = 0; i < width; ++i)
         MakeTree(path + "\\k" + std::to_string(i), width, depth - 1, at);
 }
 
 // The deletion under test addresses HKCU keys outside the settings root
 // with a leading backslash.
-void DeleteTree(const std::string& path) { DeleteKeyTree(HKEY_CURRENT_USER, ("\\" + path).c_str()); }
+void DeleteTree(const std::string& path) {
+    DeleteKeyTree(HKEY_CURRENT_USER, ("\\" + path).c_str());
+}
 
 class KeyTree : public ::testing::Test {
   protected:
@@ -104,14 +105,14 @@ TEST_F(KeyTree, KeysBeyondTheChildPathBufferStayWithTheirParentsAndThePassesEnd)
     // relative to an open key.
     const std::string name(160, 'n');
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Scratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Scratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
               ERROR_SUCCESS);
     std::string deep = Scratch;
     for (const std::string& level : {name, name, name, std::string("deeper-than-the-buffer")}) {
         HKEY child;
-        ASSERT_EQ(RegCreateKeyExA(key, level.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child,
-                                  nullptr),
+        ASSERT_EQ(RegCreateKeyExA(key, level.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                  &child, nullptr),
                   ERROR_SUCCESS);
         RegCloseKey(key);
         key = child;

@@ -5,8 +5,7 @@
 HKEY CreateKeyForWrite(HKEY hive, const char* path) {
     char full[KeyPathSize];
     HKEY key = nullptr;
-    if (!MakeKeyPath(hive, path, full))
-        return nullptr;
+    if (!MakeKeyPath(hive, path, full)) return nullptr;
     if (RegCreateKeyExA(hive, full, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key,
                         nullptr) != ERROR_SUCCESS)
         return nullptr;
@@ -16,10 +15,8 @@ HKEY CreateKeyForWrite(HKEY hive, const char* path) {
 static HKEY OpenKey(HKEY hive, const char* path, REGSAM access) {
     char full[KeyPathSize];
     HKEY key = nullptr;
-    if (!MakeKeyPath(hive, path, full))
-        return nullptr;
-    if (RegOpenKeyExA(hive, full, 0, access, &key) != ERROR_SUCCESS)
-        return nullptr;
+    if (!MakeKeyPath(hive, path, full)) return nullptr;
+    if (RegOpenKeyExA(hive, full, 0, access, &key) != ERROR_SUCCESS) return nullptr;
     return key;
 }
 
@@ -27,7 +24,9 @@ HKEY OpenKeyForRead(HKEY hive, const char* path) {
     return OpenKey(hive, path, KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS);
 }
 
-bool CloseRegKey(HKEY key) { return key && RegCloseKey(key) == ERROR_SUCCESS; }
+bool CloseRegKey(HKEY key) {
+    return key && RegCloseKey(key) == ERROR_SUCCESS;
+}
 
 bool RegKeyExists(HKEY hive, const char* path) {
     return CloseRegKey(OpenKey(hive, path, KEY_QUERY_VALUE));
@@ -35,10 +34,8 @@ bool RegKeyExists(HKEY hive, const char* path) {
 
 LONG DeleteRegKey(HKEY hive, const char* path) {
     char full[KeyPathSize];
-    if (!MakeKeyPath(hive, path, full))
-        return ERROR_FILENAME_EXCED_RANGE;
-    if (!full[0])
-        return ERROR_ACCESS_DENIED; // never a hive itself
+    if (!MakeKeyPath(hive, path, full)) return ERROR_FILENAME_EXCED_RANGE;
+    if (!full[0]) return ERROR_ACCESS_DENIED; // never a hive itself
     return RegDeleteKeyA(hive, full);
 }
 

@@ -7,21 +7,19 @@
 
 bool GetRegString(HKEY hive, const char* path, const char* name, char* buffer, DWORD size,
                   const char* defaultText) {
-    if (size == 0)
-        return false;
+    if (size == 0) return false;
     HKEY key = OpenKeyForRead(hive, path);
     if (key) {
         DWORD length = size;
-        LONG status = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
-                                       &length);
+        LONG status =
+            RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &length);
         CloseRegKey(key);
         // A stored text without its terminator must still fit with one.
         if (status == ERROR_SUCCESS && length < size) {
             buffer[length] = '\0';
             return true;
         }
-        if (status == ERROR_SUCCESS && length > 0 && buffer[length - 1] == '\0')
-            return true;
+        if (status == ERROR_SUCCESS && length > 0 && buffer[length - 1] == '\0') return true;
     }
     CopyWhole(buffer, size, defaultText ? defaultText : ""); // never a cut default
     return false;
@@ -38,8 +36,8 @@ bool GetRegDword(HKEY hive, const char* path, const char* name, DWORD defaultVal
     LONG status = ERROR_FILE_NOT_FOUND;
     HKEY key = OpenKeyForRead(hive, path);
     if (key) {
-        status = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value),
-                                  &length);
+        status =
+            RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &length);
         CloseRegKey(key);
     }
     *result = status == ERROR_SUCCESS ? value : defaultValue;
@@ -61,7 +59,6 @@ bool GetRegBytes(HKEY hive, const char* path, const char* name, void* buffer, DW
         status = RegQueryValueExA(key, name, nullptr, nullptr, static_cast<BYTE*>(buffer), length);
         CloseRegKey(key);
     }
-    if (status != ERROR_SUCCESS)
-        *length = 0;
+    if (status != ERROR_SUCCESS) *length = 0;
     return status == ERROR_SUCCESS;
 }

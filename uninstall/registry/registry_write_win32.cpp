@@ -6,8 +6,7 @@
 static bool SetValue(HKEY hive, const char* path, const char* name, DWORD type, const void* bytes,
                      DWORD length) {
     HKEY key = CreateKeyForWrite(hive, path);
-    if (!key)
-        return false;
+    if (!key) return false;
     bool stored = RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(bytes), length) ==
                   ERROR_SUCCESS;
     return CloseRegKey(key) && stored;

@@ -44,8 +44,7 @@ bool WriteBatchFile(const char* batchPath, const char* program, const char* fold
     // The file is made first: the short form of its path exists only then.
     HANDLE file = CreateFileA(batchPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
+    if (file == INVALID_HANDLE_VALUE) return false;
     char programText[BatchPathSize], folderText[BatchPathSize], batchText[BatchPathSize];
     bool written = PathForBatch(program, programText, sizeof programText) &&
                    PathForBatch(folder, folderText, sizeof folderText) &&
@@ -60,7 +59,6 @@ bool WriteBatchFile(const char* batchPath, const char* program, const char* fold
                   done == static_cast<DWORD>(length);
     }
     CloseHandle(file);
-    if (!written)
-        DeleteFileA(batchPath); // never run a batch file that stops half-way
+    if (!written) DeleteFileA(batchPath); // never run a batch file that stops half-way
     return written;
 }

@@ -50,7 +50,8 @@ void RunBatchInFolder(bool withoutComspec, CallSite at = {}) {
     char system[MAX_PATH];
     GetSystemDirectoryA(system, sizeof system);
     // A harmless program that ends at once takes the place of the "/wait" instance.
-    ASSERT_TRUE(CopyFileA((std::string(system) + "\\hostname.exe").c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileA((std::string(system) + "\\hostname.exe").c_str(), program.c_str(), FALSE));
     const std::string batch = outer / BatchFileName;
     ASSERT_TRUE(WriteBatchFile(batch.c_str(), program.c_str(), folder.c_str(), true, true));
 
@@ -70,8 +71,12 @@ void RunBatchInFolder(bool withoutComspec, CallSite at = {}) {
     SetCurrentDirectoryA(windows);
 }
 
-TEST(BatchRun, RemovesAProgramFolderWithPercentAndChineseInItsName) { RunBatchInFolder(false); }
+TEST(BatchRun, RemovesAProgramFolderWithPercentAndChineseInItsName) {
+    RunBatchInFolder(false);
+}
 
-TEST(BatchRun, RunsWithoutComspecThroughTheSystemsInterpreter) { RunBatchInFolder(true); }
+TEST(BatchRun, RunsWithoutComspecThroughTheSystemsInterpreter) {
+    RunBatchInFolder(true);
+}
 
 } // namespace

@@ -11,22 +11,19 @@ constexpr int CommandLineSize = 2 * 1024 + 16;
 
 bool CommandInterpreter(char* out, int size, bool ntFamily) {
     DWORD length = GetEnvironmentVariableA("COMSPEC", out, static_cast<DWORD>(size));
-    if (length > 0 && length < static_cast<DWORD>(size))
-        return true;
+    if (length > 0 && length < static_cast<DWORD>(size)) return true;
     char folder[MAX_PATH];
     UINT folderLength = ntFamily ? GetSystemDirectoryA(folder, sizeof folder)
                                  : GetWindowsDirectoryA(folder, sizeof folder);
     out[0] = '\0';
-    if (folderLength == 0 || folderLength >= sizeof folder)
-        return false;
+    if (folderLength == 0 || folderLength >= sizeof folder) return false;
     return FormatWhole(out, static_cast<std::size_t>(size), "%s\\%s", folder,
                        ntFamily ? "cmd.exe" : "command.com");
 }
 
 bool StartBatch(const char* batchPath, bool ntFamily) {
     char interpreter[InterpreterPathSize];
-    if (!CommandInterpreter(interpreter, sizeof interpreter, ntFamily))
-        return false;
+    if (!CommandInterpreter(interpreter, sizeof interpreter, ntFamily)) return false;
     char commandLine[CommandLineSize];
     if (!FormatWhole(commandLine, sizeof commandLine, "%s /c \"%s\"", interpreter, batchPath))
         return false;
@@ -39,21 +36,21 @@ bool StartBatch(const char* batchPath, bool ntFamily) {
         startup.wShowWindow = SW_HIDE;
     } else {
         // The 95 family's command.com needs standard handles to run detached.
-        nul = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+        nul =
+            CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdInput = nul;
         startup.hStdOutput = nul;
         startup.hStdError = nul;
     }
     PROCESS_INFORMATION process = {};
-    bool started = CreateProcessA(nullptr, commandLine, nullptr, nullptr, TRUE,
-                                  ntFamily ? 0 : DETACHED_PROCESS, nullptr, nullptr, &startup,
-                                  &process) != 0;
+    bool started =
+        CreateProcessA(nullptr, commandLine, nullptr, nullptr, TRUE,
+                       ntFamily ? 0 : DETACHED_PROCESS, nullptr, nullptr, &startup, &process) != 0;
     if (started) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
-    if (nul != INVALID_HANDLE_VALUE)
-        CloseHandle(nul);
+    if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
     return started;
 }

@@ -5,8 +5,7 @@
 #include "uninstall/common/format.h"
 
 bool DoublePercent(const char* text, char* out, std::size_t size) {
-    if (size == 0)
-        return false; // no room even for the terminator
+    if (size == 0) return false; // no room even for the terminator
     std::size_t length = 0;
     for (const char* p = text; *p; ++p) {
         std::size_t need = *p == '%' ? 2 : 1;
@@ -15,8 +14,7 @@ bool DoublePercent(const char* text, char* out, std::size_t size) {
             return false;
         }
         out[length++] = *p;
-        if (*p == '%')
-            out[length++] = '%';
+        if (*p == '%') out[length++] = '%';
     }
     out[length] = '\0';
     return true;
@@ -24,8 +22,7 @@ bool DoublePercent(const char* text, char* out, std::size_t size) {
 
 int BatchPiece(int index, const BatchPaths& paths, bool ntFamily, bool warning, char* out,
                std::size_t size) {
-    if (index < 0 || index >= BatchPieceCount)
-        return -1;
+    if (index < 0 || index >= BatchPieceCount) return -1;
     bool fits;
     if (index == 0) {
         // The second instance pauses while this one ends and frees its file.

@@ -19,17 +19,18 @@ std::string Batch(const BatchPaths& paths, bool nt, bool warning = true) {
 }
 
 std::string Attempts(const std::string& program, const std::string& folder) {
-    std::string block = "del \"" + program + "\"\r\nrd \"" + folder + "\"\r\nif not exist \"" + program +
-                        "\" goto done\r\n";
+    std::string block = "del \"" + program + "\"\r\nrd \"" + folder + "\"\r\nif not exist \"" +
+                        program + "\" goto done\r\n";
     return block + block + block + block + block;
 }
 
 TEST(BatchText, NtFamilyRunsTheWaitingInstanceDirectly) {
     const BatchPaths paths = {"C:\\Zkv\\uninstall.exe", "C:\\Zkv", "C:\\Temp\\Uninstall_Zkv.Bat"};
-    EXPECT_EQ(Batch(paths, true),
-              "\"C:\\Zkv\\uninstall.exe\" /wait\r\n" + Attempts("C:\\Zkv\\uninstall.exe", "C:\\Zkv") +
-                  ":done\r\nif exist \"C:\\Zkv\\uninstall.exe\" \"C:\\Zkv\\uninstall.exe\" /warning\r\n"
-                  "del \"C:\\Temp\\Uninstall_Zkv.Bat\"");
+    EXPECT_EQ(
+        Batch(paths, true),
+        "\"C:\\Zkv\\uninstall.exe\" /wait\r\n" + Attempts("C:\\Zkv\\uninstall.exe", "C:\\Zkv") +
+            ":done\r\nif exist \"C:\\Zkv\\uninstall.exe\" \"C:\\Zkv\\uninstall.exe\" /warning\r\n"
+            "del \"C:\\Temp\\Uninstall_Zkv.Bat\"");
 }
 
 TEST(BatchText, Windows95FamilyStartsItAndWaits) {
@@ -45,7 +46,8 @@ TEST(BatchText, WithoutWarningOnlyTheLineThatStartsTheNoticeIsLeftOut) {
     const BatchPaths paths = {"C:\\Zkv\\uninstall.exe", "C:\\Zkv", "C:\\T\\b.bat"};
     for (bool nt : {true, false}) {
         std::string interactive = Batch(paths, nt);
-        const std::string line = "if exist \"C:\\Zkv\\uninstall.exe\" \"C:\\Zkv\\uninstall.exe\" /warning\r\n";
+        const std::string line =
+            "if exist \"C:\\Zkv\\uninstall.exe\" \"C:\\Zkv\\uninstall.exe\" /warning\r\n";
         std::size_t at = interactive.find(line);
         ASSERT_NE(at, std::string::npos);
         EXPECT_EQ(Batch(paths, nt, false), interactive.erase(at, line.size()));

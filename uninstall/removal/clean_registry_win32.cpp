@@ -27,8 +27,7 @@ void CleanRegistry() {
     UpdateShortcuts(nothing, nullptr);
     for (const char* progId : OwnProgIds)
         DeleteKeyTree(HKEY_CLASSES_ROOT, progId);
-    if (RevExtensionIsOwn())
-        DeleteKeyTree(HKEY_CLASSES_ROOT, RevExtension);
+    if (RevExtensionIsOwn()) DeleteKeyTree(HKEY_CLASSES_ROOT, RevExtension);
     DeleteRegKey(HKEY_LOCAL_MACHINE, UninstallEntryKey);
     DeleteRegKey(HKEY_LOCAL_MACHINE, AppPathKey);
     DeleteSettingsTree();

@@ -42,8 +42,7 @@ class BootDeletions {
     explicit BootDeletions(bool ntFamily) : nt(ntFamily) {}
 
     bool AddFile(const char* path) {
-        if (nt)
-            return MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
+        if (nt) return MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
         char shortPath[PathSize];
         DWORD length = GetShortPathNameA(path, shortPath, sizeof shortPath);
         return length > 0 && length < sizeof shortPath &&
@@ -67,31 +66,28 @@ class BootDeletions {
 bool BootDeletions::WriteWininit() const {
     char windows[MAX_PATH];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows - 1);
-    if (length == 0 || length >= sizeof windows - 1)
-        return false;
+    if (length == 0 || length >= sizeof windows - 1) return false;
     AppendBackslash(windows); // room kept above
     char name[MAX_PATH + 16];
-    if (!FormatWhole(name, sizeof name, "%sWININIT.INI", windows))
-        return false;
+    if (!FormatWhole(name, sizeof name, "%sWININIT.INI", windows)) return false;
 
     char* const before = WininitBefore;
     char* const after = WininitAfter;
     DWORD read = 0;
-    HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file =
+        CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
         bool whole = ReadFile(file, before, WininitSize, &read, nullptr) && read < WininitSize;
         CloseHandle(file);
-        if (!whole)
-            return false; // never cut another program's lines
+        if (!whole) return false; // never cut another program's lines
     } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
         return false;
     }
     long total = AddRenameLines(before, read, lines, after, WininitSize);
-    if (total < 0)
-        return false;
-    file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
+    if (total < 0) return false;
+    file =
+        CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     bool ok = WriteFile(file, after, static_cast<DWORD>(total), &written, nullptr) &&
               written == static_cast<DWORD>(total);
@@ -109,16 +105,14 @@ void RemoveListedFiles(File& list, const char* folder) {
         reader.Rewind();
         while (const char* entry = reader.Next()) {
             char path[PathSize];
-            if (JoinListEntry(path, sizeof path, folder, entry) && RemoveEntry(path))
-                ++removed;
+            if (JoinListEntry(path, sizeof path, folder, entry) && RemoveEntry(path)) ++removed;
         }
     } while (removed > 0);
 }
 
 Leftovers ScheduleLeftovers(File& list, const char* folder, const char* program, bool ntFamily) {
     char listFile[PathSize];
-    if (!JoinListEntry(listFile, sizeof listFile, folder, ListFileName))
-        listFile[0] = '\0';
+    if (!JoinListEntry(listFile, sizeof listFile, folder, ListFileName)) listFile[0] = '\0';
     ListReader reader(list);
     BootDeletions deletions(ntFamily);
     bool left = false, allScheduled = true;
@@ -156,8 +150,7 @@ Leftovers ScheduleLeftovers(File& list, const char* folder, const char* program,
                 allScheduled = false;
         }
     }
-    if (!left)
-        return Leftovers::None;
+    if (!left) return Leftovers::None;
     // The program folder last, once the batch file has taken the program.
     char programFolder[PathSize];
     if (ntFamily && CopyWhole(programFolder, sizeof programFolder, folder)) {

@@ -80,9 +80,9 @@ class Held {
 
 std::string ReadWhole(const std::string& path) {
     std::string text;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return "<missing>";
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
+    if (h == INVALID_HANDLE_VALUE) return "<missing>";
     char buffer[4096];
     DWORD read;
     while (ReadFile(h, buffer, sizeof buffer, &read, nullptr) && read > 0)
@@ -102,7 +102,8 @@ struct Installation {
         CreateDirectoryA(folder.c_str(), nullptr);
         CreateDirectoryA((folder + "\\sub").c_str(), nullptr);
         CreateDirectoryA((folder + "\\sub\\deeper").c_str(), nullptr);
-        for (const char* name : {"uninstall.exe", "free.txt", "held long name.txt", "sub\\deeper\\held.dll"})
+        for (const char* name :
+             {"uninstall.exe", "free.txt", "held long name.txt", "sub\\deeper\\held.dll"})
             test_files::Write(folder + "\\" + name, name);
         test_files::Write(folder + "\\" + ListFileName, list);
     }
@@ -113,7 +114,8 @@ struct Installation {
         File list;
         EXPECT_TRUE(list.Open(In(ListFileName).c_str()));
         RemoveListedFiles(list, (folder + "\\").c_str());
-        return ScheduleLeftovers(list, (folder + "\\").c_str(), program.c_str(), WinNtVersion() != 0);
+        return ScheduleLeftovers(list, (folder + "\\").c_str(), program.c_str(),
+                                 WinNtVersion() != 0);
     }
 };
 
@@ -127,7 +129,8 @@ const char* const EveryEntry = "sub\r\n"
 
 TEST(ScheduleLeftovers, NothingLeftSchedulesNothing) {
     pending_renames::Clear();
-    Installation installation("free.txt\r\nsub\\deeper\\held.dll\r\nsub\\deeper\r\nsub\r\nuninstall.exe\r\n");
+    Installation installation(
+        "free.txt\r\nsub\\deeper\\held.dll\r\nsub\\deeper\r\nsub\r\nuninstall.exe\r\n");
     {
         Held running(installation.program); // left to the batch file
         EXPECT_EQ(installation.Remove(), Leftovers::None);

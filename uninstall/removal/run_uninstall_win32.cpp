@@ -38,7 +38,9 @@ static void ShowRemovalNotice(int detail, const char* path) {
                 MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
 
-void ShowManualRemovalNotice(const char* path) { ShowRemovalNotice(IDS_DELETE_BY_HAND, path); }
+void ShowManualRemovalNotice(const char* path) {
+    ShowRemovalNotice(IDS_DELETE_BY_HAND, path);
+}
 
 static void ShowListFileError() {
     char text[MessageSize];
@@ -54,8 +56,7 @@ static void ShowListFileError() {
 static bool RemoveInstallation(const char* folder, const char* program, Leftovers* left) {
     {
         File list;
-        if (!list.Open(ListFileName))
-            return false;
+        if (!list.Open(ListFileName)) return false;
         CleanRegistry();
         LanguagePack.Unload(); // the language library can now be deleted
         for (const char* name : HelpIndexFiles) {
@@ -95,7 +96,7 @@ int RunUninstall(bool silent) {
     bool inFolder = SetCurrentDirectoryA(folder) != 0;
     char shownFolder[PathSize];
     CopyWhole(shownFolder, sizeof shownFolder, folder); // the same size: it fits
-    AppendBackslash(folder); // room kept above
+    AppendBackslash(folder);                            // room kept above
 
     if (!silent &&
         MessageBoxA(nullptr, ResString(IDS_CONFIRM_UNINSTALL), ResString(IDS_UNINSTALL_CAPTION),
@@ -103,15 +104,13 @@ int RunUninstall(bool silent) {
         return 0; // declined: nothing changed
     Leftovers left = Leftovers::None;
     if (!inFolder || !RemoveInstallation(folder, program, &left)) {
-        if (!silent)
-            ShowListFileError();
+        if (!silent) ShowListFileError();
         return result(UninstallNoListFile);
     }
     char batch[PathSize];
     if (!WriteBatch(program, silent, batch, sizeof batch)) {
         // The program file and its folder stay: the user must remove them.
-        if (!silent)
-            ShowManualRemovalNotice(shownFolder);
+        if (!silent) ShowManualRemovalNotice(shownFolder);
         return result(UninstallNoFinalStep);
     }
     // Told before the batch run starts, which must find this process gone.

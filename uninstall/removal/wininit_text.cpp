@@ -9,7 +9,9 @@ namespace {
 constexpr const char Header[] = "[rename]";
 constexpr std::size_t HeaderLength = sizeof Header - 1;
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // The offset just past the line that holds the section header, leading and
 // trailing blanks allowed, names compared without case; -1 when none does.
@@ -30,8 +32,7 @@ long AfterHeaderLine(const char* ini, std::size_t length) {
             std::size_t rest = p + matched;
             while (rest < end && (ini[rest] == ' ' || ini[rest] == '\t' || ini[rest] == '\r'))
                 ++rest;
-            if (rest == end)
-                return static_cast<long>(end < length ? end + 1 : end);
+            if (rest == end) return static_cast<long>(end < length ? end + 1 : end);
         }
         line = end + 1;
     }
@@ -53,8 +54,7 @@ long AddRenameLines(const char* ini, std::size_t length, const char* lines, char
     const std::size_t beforeLength = std::strlen(before);
     const std::size_t total = length + beforeLength + linesLength;
     if (total >= size) {
-        if (size > 0)
-            out[0] = '\0';
+        if (size > 0) out[0] = '\0';
         return -1;
     }
     std::memcpy(out, ini, at);

@@ -24,13 +24,15 @@ TEST(WininitText, ANewFileGetsTheSection) {
 }
 
 TEST(WininitText, LinesGoBelowAnExistingHeaderAndEverythingElseStays) {
-    const std::string before = "[Setup]\r\nx=1\r\n[Rename]\r\nNUL=C:\\OLD.TMP\r\n[Other]\r\ny=2\r\n";
+    const std::string before =
+        "[Setup]\r\nx=1\r\n[Rename]\r\nNUL=C:\\OLD.TMP\r\n[Other]\r\ny=2\r\n";
     EXPECT_EQ(Added(before, Line), std::string("[Setup]\r\nx=1\r\n[Rename]\r\n") + Line +
-                                        "NUL=C:\\OLD.TMP\r\n[Other]\r\ny=2\r\n");
+                                       "NUL=C:\\OLD.TMP\r\n[Other]\r\ny=2\r\n");
 }
 
 TEST(WininitText, AHeaderWithBlanksAndOnlyLineFeedsIsFound) {
-    EXPECT_EQ(Added("a=1\n  [RENAME] \t\nb=2\n", Line), std::string("a=1\n  [RENAME] \t\n") + Line + "b=2\n");
+    EXPECT_EQ(Added("a=1\n  [RENAME] \t\nb=2\n", Line),
+              std::string("a=1\n  [RENAME] \t\n") + Line + "b=2\n");
     // Only a whole header line counts.
     EXPECT_EQ(Added("[renamed]\r\nc=[rename]\r\n", Line),
               std::string("[renamed]\r\nc=[rename]\r\n[rename]\r\n") + Line);

@@ -4,12 +4,12 @@
 #include "uninstall/setup/prog_ids.h"
 
 const ArchiveGroup ArchiveGroups[ArchiveGroupCount] = {
-    {".zkv", ZkvProgId},         {".zip", ZipProgId},
-    {".cab", ZkvProgId},         {".arj", ZkvProgId},
-    {".lzh.lha", ZkvProgId},     {".ace", ZkvProgId},
-    {".tar", ZkvProgId},         {".gz.tgz", ZkvProgId},
-    {".uue.xxe.uu", ZkvProgId},  {".bz2.tbz2.bz.tbz", ZkvProgId},
-    {".jar", ZkvProgId},         {".iso", ZkvProgId},
+    {".zkv", ZkvProgId},        {".zip", ZipProgId},
+    {".cab", ZkvProgId},        {".arj", ZkvProgId},
+    {".lzh.lha", ZkvProgId},    {".ace", ZkvProgId},
+    {".tar", ZkvProgId},        {".gz.tgz", ZkvProgId},
+    {".uue.xxe.uu", ZkvProgId}, {".bz2.tbz2.bz.tbz", ZkvProgId},
+    {".jar", ZkvProgId},        {".iso", ZkvProgId},
 };
 
 bool NextExtension(const char** cursor, char* ext, std::size_t size) {

@@ -8,7 +8,8 @@ namespace {
 std::vector<std::string> Split(const char* list, std::size_t size = 16) {
     std::vector<std::string> out;
     char ext[16];
-    while (NextExtension(&list, ext, size)) out.push_back(ext);
+    while (NextExtension(&list, ext, size))
+        out.push_back(ext);
     return out;
 }
 } // namespace
@@ -16,12 +17,14 @@ std::vector<std::string> Split(const char* list, std::size_t size = 16) {
 TEST(ArchiveTypes, GroupsSplitIntoTheirExtensionsInOrder) {
     EXPECT_EQ((std::vector<std::string>{".zkv"}), Split(ArchiveGroups[ZkvGroup].extensions));
     EXPECT_EQ((std::vector<std::string>{".lzh", ".lha"}), Split(ArchiveGroups[4].extensions));
-    EXPECT_EQ((std::vector<std::string>{".uue", ".xxe", ".uu"}), Split(ArchiveGroups[8].extensions));
+    EXPECT_EQ((std::vector<std::string>{".uue", ".xxe", ".uu"}),
+              Split(ArchiveGroups[8].extensions));
     EXPECT_EQ((std::vector<std::string>{".bz2", ".tbz2", ".bz", ".tbz"}),
               Split(ArchiveGroups[9].extensions));
     EXPECT_EQ((std::vector<std::string>{".iso"}), Split(ArchiveGroups[IsoGroup].extensions));
     int extensions = 0;
-    for (const ArchiveGroup& group : ArchiveGroups) extensions += Split(group.extensions).size();
+    for (const ArchiveGroup& group : ArchiveGroups)
+        extensions += Split(group.extensions).size();
     EXPECT_EQ(19, extensions);
 }
 

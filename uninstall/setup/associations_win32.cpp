@@ -33,7 +33,9 @@ struct FormerOwner {
 };
 
 // k is below 100: always fits.
-void VolumeExtension(int k, char* extension) { FormatWhole(extension, 8, ".z%02d", k); }
+void VolumeExtension(int k, char* extension) {
+    FormatWhole(extension, 8, ".z%02d", k);
+}
 
 void RememberFormerOwner(const char* extension, const char* record) {
     char type[512];

@@ -33,7 +33,8 @@ std::string Volume(int k) {
 
 SetupChoices Ticked(std::initializer_list<int> groups, bool shellExt = true) {
     SetupChoices choices;
-    for (int group : groups) choices.Associate[group] = true;
+    for (int group : groups)
+        choices.Associate[group] = true;
     choices.ShellExt = shellExt;
     return choices;
 }
@@ -47,8 +48,10 @@ class Associations : public ::testing::Test {
     }
     static void Clean() {
         DeleteTree(User, "Software\\Zelkova");
-        for (const char* extension : Owned) DeleteTree(Classes, extension);
-        for (int k = 0; k < 100; ++k) DeleteTree(Classes, Volume(k).c_str());
+        for (const char* extension : Owned)
+            DeleteTree(Classes, extension);
+        for (int k = 0; k < 100; ++k)
+            DeleteTree(Classes, Volume(k).c_str());
         DeleteFileA(ProgramFile("zkvnew.dat").c_str());
         DeleteFileA(ProgramFile("zipnew.dat").c_str());
         RemoveDirectoryA(ProgramFile("zkvnew.dat").c_str());
@@ -233,22 +236,26 @@ TEST_F(Associations, ProgIdsNameTheArchiverQuotedWithItsIcons) {
     RegisterProgIds();
     std::string program = ProgramFile("Zelkova.exe");
     EXPECT_EQ("\"" + program + "\" \"%1\"", Value(Classes, "Zelkova\\shell\\open\\command", ""));
-    EXPECT_EQ("\"" + program + "\" \"%1\"", Value(Classes, "Zelkova.ZIP\\shell\\open\\command", ""));
+    EXPECT_EQ("\"" + program + "\" \"%1\"",
+              Value(Classes, "Zelkova.ZIP\\shell\\open\\command", ""));
     EXPECT_EQ(program + ",0", Value(Classes, "Zelkova.ZIP\\DefaultIcon", ""));
     EXPECT_EQ(program + ",1", Value(Classes, "Zelkova.REV\\DefaultIcon", ""));
     EXPECT_EQ("Zelkova.REV", Value(Classes, ".rev", ""));
-    for (const char* key : {"Zelkova", "Zelkova.ZIP", "Zelkova.REV", ".rev"}) DeleteTree(Classes, key);
+    for (const char* key : {"Zelkova", "Zelkova.ZIP", "Zelkova.REV", ".rev"})
+        DeleteTree(Classes, key);
 }
 
 TEST_F(Associations, RevIsPointedAtItsProgIdEvenWithoutAProgramPath) {
     const char* const keys[] = {"Zelkova", "Zelkova.ZIP", "Zelkova.REV", ".rev"};
-    for (const char* key : keys) DeleteTree(Classes, key);
+    for (const char* key : keys)
+        DeleteTree(Classes, key);
     OverrideProgramPath(DeepProgram.c_str());
     RegisterProgIds();
     ClearProgramPathOverride();
     EXPECT_EQ("Zelkova.REV", Value(Classes, ".rev", ""));
     EXPECT_FALSE(KeyExists(Classes, "Zelkova.REV\\shell\\open\\command")); // would name no program
     EXPECT_EQ("<none>", Value(Classes, "Zelkova\\DefaultIcon", ""));
-    for (const char* key : keys) DeleteTree(Classes, key);
+    for (const char* key : keys)
+        DeleteTree(Classes, key);
 }
 } // namespace

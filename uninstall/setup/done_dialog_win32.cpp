@@ -16,7 +16,8 @@ void StartZelkova() {
     char program[PathSize];
     char command[PathSize + 2];
     // Quoted, so that a folder with blanks cannot start another program.
-    if (InstalledFilePath("Zelkova.exe", program) && QuotePath(command, sizeof command, program, true)) {
+    if (InstalledFilePath("Zelkova.exe", program) &&
+        QuotePath(command, sizeof command, program, true)) {
         LaunchProgram(command);
     }
 }

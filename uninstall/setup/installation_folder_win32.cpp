@@ -2,8 +2,7 @@
 #include <windows.h>
 
 bool GetInstallationFolder(char* buffer, std::size_t size) {
-    if (size == 0)
-        return false;
+    if (size == 0) return false;
     DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(size), buffer);
     if (length == 0 || length >= size) {
         buffer[0] = '\0';

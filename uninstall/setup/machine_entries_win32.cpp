@@ -56,8 +56,7 @@ DWORD InstalledKilobytes(const char* program) {
 
 // The path in double quotes, then tail; false when it does not fit.
 bool QuotedWith(char* dst, std::size_t size, const char* path, const char* tail) {
-    if (!QuotePath(dst, size, path, true))
-        return false;
+    if (!QuotePath(dst, size, path, true)) return false;
     std::size_t length = std::strlen(dst);
     return CopyWhole(dst + length, size - length, tail);
 }
@@ -65,16 +64,17 @@ bool QuotedWith(char* dst, std::size_t size, const char* path, const char* tail)
 
 void RegisterAppPath() {
     char path[PathSize];
-    if (ProgramFilePath("Zelkova.exe", path)) SetRegString(HKEY_LOCAL_MACHINE, AppPathKey, "", path);
-    if (GetInstallationFolder(path, sizeof path)) SetRegString(HKEY_LOCAL_MACHINE, AppPathKey, "Path", path);
+    if (ProgramFilePath("Zelkova.exe", path))
+        SetRegString(HKEY_LOCAL_MACHINE, AppPathKey, "", path);
+    if (GetInstallationFolder(path, sizeof path))
+        SetRegString(HKEY_LOCAL_MACHINE, AppPathKey, "Path", path);
 }
 
 void RegisterUninstallEntry() {
     SetRegString(HKEY_LOCAL_MACHINE, UninstallEntryKey, "DisplayName", ResString(IDS_DISPLAY_NAME));
     char program[PathSize];
     char command[PathSize + 32];
-    if (!GetProgramPath(program, sizeof program))
-        program[0] = '\0';
+    if (!GetProgramPath(program, sizeof program)) program[0] = '\0';
     if (program[0] && QuotePath(command, sizeof command, program, false))
         SetRegString(HKEY_LOCAL_MACHINE, UninstallEntryKey, "UninstallString", command);
     if (program[0] && QuotedWith(command, sizeof command, program, " /uninstall /s"))
@@ -87,5 +87,6 @@ void RegisterUninstallEntry() {
     SetRegDword(HKEY_LOCAL_MACHINE, UninstallEntryKey, "NoModify", 1);
     SetRegDword(HKEY_LOCAL_MACHINE, UninstallEntryKey, "NoRepair", 1);
     if (program[0])
-        SetRegDword(HKEY_LOCAL_MACHINE, UninstallEntryKey, "EstimatedSize", InstalledKilobytes(program));
+        SetRegDword(HKEY_LOCAL_MACHINE, UninstallEntryKey, "EstimatedSize",
+                    InstalledKilobytes(program));
 }

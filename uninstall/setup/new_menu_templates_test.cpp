@@ -21,7 +21,7 @@ TEST(NewMenuTemplates, ZkvTemplateIsAnEmptyArchiveWithAValidHeaderChecksum) {
     InitCrcTable();
     std::uint32_t crc = ~Crc32Update(0xFFFFFFFFu, b + 9, 11);
     EXPECT_EQ(crc & 0xFFFF, static_cast<unsigned>(b[7] | b[8] << 8));
-    EXPECT_EQ(0x73, b[9]);        // main header
+    EXPECT_EQ(0x73, b[9]);             // main header
     EXPECT_EQ(13, b[12] | b[13] << 8); // header size
     EXPECT_STREQ("zkvnew.dat", ZkvNewMenuTemplate.fileName);
 }

@@ -30,15 +30,16 @@ bool TemplateFilesSupported() {
 // Makes the template file unless a file is there already. False when there
 // is no file at path afterwards (a folder of that name, a read-only folder).
 bool EnsureTemplateFile(const char* path, const NewMenuTemplate& bytes) {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file =
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         DWORD attributes = GetFileAttributesA(path); // an existing file is used as it is
         return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
     DWORD written = 0;
-    bool complete = WriteFile(file, bytes.bytes, static_cast<DWORD>(bytes.size), &written, nullptr) &&
-                    written == bytes.size;
+    bool complete =
+        WriteFile(file, bytes.bytes, static_cast<DWORD>(bytes.size), &written, nullptr) &&
+        written == bytes.size;
     CloseHandle(file);
     if (!complete) DeleteFileA(path);
     return complete;

@@ -22,8 +22,7 @@ namespace {
 bool GroupKey(int group, char* key, int size) {
     const char* cursor = ArchiveGroups[group].extensions;
     char extension[16];
-    return NextExtension(&cursor, extension, sizeof extension) &&
-           SetupKeyFor(extension, key, size);
+    return NextExtension(&cursor, extension, sizeof extension) && SetupKeyFor(extension, key, size);
 }
 } // namespace
 
@@ -36,15 +35,16 @@ bool IsOwnAssociation(const char* extension) {
 void LoadSetupChoices(SetupChoices* choices) {
     char key[KeyPathSize];
     for (int group = 0; group < ArchiveGroupCount; ++group) {
-        choices->Associate[group] = GroupKey(group, key, sizeof key) &&
-                                    GetSettingDword(key, "Set", 1) != 0;
+        choices->Associate[group] =
+            GroupKey(group, key, sizeof key) && GetSettingDword(key, "Set", 1) != 0;
     }
     // Another program that owns ".iso" keeps it unless the user ticks the box.
     char isoOwner[80];
     GetRegString(HKEY_CLASSES_ROOT, ".iso", "", isoOwner, sizeof isoOwner, "");
     if (!IsOwnAssociation(".iso") && isoOwner[0] != '\0') choices->Associate[IsoGroup] = false;
     for (const SetupOption& option : SetupOptions) {
-        choices->*option.field = GetSettingDword(option.key, option.value, option.defaultValue) != 0;
+        choices->*option.field =
+            GetSettingDword(option.key, option.value, option.defaultValue) != 0;
     }
 }
 

@@ -8,7 +8,8 @@
 using namespace setup_test;
 
 namespace {
-const char UninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
+const char UninstallKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelkova archiver";
 const char AppPathKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Zelkova.exe";
 
 class Choices : public ::testing::Test {
@@ -26,7 +27,8 @@ class Choices : public ::testing::Test {
 TEST_F(Choices, FirstRunDefaultsLeaveAnIsoOwnedByAnotherProgramAlone) {
     SetupChoices choices;
     LoadSetupChoices(&choices);
-    for (bool ticked : choices.Associate) EXPECT_TRUE(ticked);
+    for (bool ticked : choices.Associate)
+        EXPECT_TRUE(ticked);
     EXPECT_FALSE(choices.Desktop);
     EXPECT_FALSE(choices.StartMenu);
     EXPECT_TRUE(choices.Programs);
@@ -57,7 +59,8 @@ TEST_F(Choices, SavedChoicesComeBackExceptIso) {
 
     SetupChoices loaded;
     LoadSetupChoices(&loaded);
-    for (int group = 0; group < 11; ++group) EXPECT_EQ(group == 2, loaded.Associate[group]) << group;
+    for (int group = 0; group < 11; ++group)
+        EXPECT_EQ(group == 2, loaded.Associate[group]) << group;
     EXPECT_TRUE(loaded.Associate[11]); // no other owner: ticked again
     EXPECT_TRUE(loaded.Desktop);
     EXPECT_FALSE(loaded.Programs);

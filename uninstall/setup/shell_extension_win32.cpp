@@ -26,7 +26,7 @@ namespace {
 enum class Removal { Nothing, Key, Value };
 
 struct ShellExtEntry {
-    bool machine;     // HKEY_LOCAL_MACHINE instead of HKEY_CLASSES_ROOT
+    bool machine; // HKEY_LOCAL_MACHINE instead of HKEY_CLASSES_ROOT
     const char* key;
     const char* value;
     const char* data; // null: the library path

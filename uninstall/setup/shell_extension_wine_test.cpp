@@ -19,11 +19,14 @@ const char* const HandlerKeys[] = {
     "Zelkova.ZIP\\shellex\\ContextMenuHandlers\\{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}",
     "Zelkova.ZIP\\shellex\\PropertySheetHandlers\\{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}",
     "exefile\\shellex\\PropertySheetHandlers\\{5F2C1A40-93B7-4E0D-A6C1-0B8E2D7F4A19}"};
-const char* const DropKeys[] = {"Zelkova\\shellex\\DropHandler", "Zelkova.ZIP\\shellex\\DropHandler"};
-const char* const SharedKeys[] = {
-    "*\\shellex\\ContextMenuHandlers\\Zelkova",      "Folder\\shellex\\ContextMenuHandlers\\Zelkova",
-    "Folder\\shellex\\DragDropHandlers\\Zelkova",    "Drive\\shellex\\DragDropHandlers\\Zelkova",
-    "Directory\\shellex\\ContextMenuHandlers\\Zelkova", "Directory\\shellex\\DragDropHandlers\\Zelkova"};
+const char* const DropKeys[] = {"Zelkova\\shellex\\DropHandler",
+                                "Zelkova.ZIP\\shellex\\DropHandler"};
+const char* const SharedKeys[] = {"*\\shellex\\ContextMenuHandlers\\Zelkova",
+                                  "Folder\\shellex\\ContextMenuHandlers\\Zelkova",
+                                  "Folder\\shellex\\DragDropHandlers\\Zelkova",
+                                  "Drive\\shellex\\DragDropHandlers\\Zelkova",
+                                  "Directory\\shellex\\ContextMenuHandlers\\Zelkova",
+                                  "Directory\\shellex\\DragDropHandlers\\Zelkova"};
 
 SetupChoices WithShellExt(bool on) {
     SetupChoices choices;
@@ -37,16 +40,21 @@ class ShellExtension : public ::testing::Test {
     void TearDown() override { Clean(); }
     static void Clean() {
         DeleteFileA(ProgramFile("zkvext.dll").c_str());
-        for (const char* key : {"Zelkova", "Zelkova.ZIP", ClassKey}) DeleteTree(Classes, key);
+        for (const char* key : {"Zelkova", "Zelkova.ZIP", ClassKey})
+            DeleteTree(Classes, key);
         DeleteTree(Classes, HandlerKeys[4]);
-        for (const char* key : SharedKeys) DeleteTree(Classes, key);
+        for (const char* key : SharedKeys)
+            DeleteTree(Classes, key);
         DeleteValue(HKEY_LOCAL_MACHINE, Approved, Clsid);
     }
     static void ExpectHandlers(CallSite at = {}) {
         CalledFrom trace(at);
-        for (const char* key : HandlerKeys) EXPECT_EQ("", Value(Classes, key, "")) << key;
-        for (const char* key : DropKeys) EXPECT_EQ(Clsid, Value(Classes, key, "")) << key;
-        for (const char* key : SharedKeys) EXPECT_EQ(Clsid, Value(Classes, key, "")) << key;
+        for (const char* key : HandlerKeys)
+            EXPECT_EQ("", Value(Classes, key, "")) << key;
+        for (const char* key : DropKeys)
+            EXPECT_EQ(Clsid, Value(Classes, key, "")) << key;
+        for (const char* key : SharedKeys)
+            EXPECT_EQ(Clsid, Value(Classes, key, "")) << key;
         EXPECT_EQ("Zelkova shell extension", Value(HKEY_LOCAL_MACHINE, Approved, Clsid));
     }
 };
@@ -73,8 +81,10 @@ TEST_F(ShellExtension, RemovalKeepsSharedKeysEmptyAndIsHarmlessTwice) {
     for (int pass = 0; pass < 2; ++pass) {
         UpdateShellExtension(WithShellExt(false));
         EXPECT_FALSE(KeyExists(Classes, ClassKey));
-        for (const char* key : HandlerKeys) EXPECT_FALSE(KeyExists(Classes, key)) << key;
-        for (const char* key : DropKeys) EXPECT_FALSE(KeyExists(Classes, key)) << key;
+        for (const char* key : HandlerKeys)
+            EXPECT_FALSE(KeyExists(Classes, key)) << key;
+        for (const char* key : DropKeys)
+            EXPECT_FALSE(KeyExists(Classes, key)) << key;
         for (const char* key : SharedKeys) {
             EXPECT_TRUE(KeyExists(Classes, key)) << key;
             EXPECT_EQ("<none>", Value(Classes, key, "")) << key;

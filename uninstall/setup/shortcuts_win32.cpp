@@ -59,8 +59,7 @@ void UpdateGroup(const char* programsFolder, bool wanted, bool canCreate,
         char link[PathSize];
         char target[PathSize];
         if (FormatWhole(name, sizeof name, "%s.lnk", entry.name) &&
-            JoinPath(link, sizeof link, folder, name) &&
-            ProgramFilePath(entry.fileName, target)) {
+            JoinPath(link, sizeof link, folder, name) && ProgramFilePath(entry.fileName, target)) {
             CreateShellLink(target, link, "Zelkova");
         }
     }

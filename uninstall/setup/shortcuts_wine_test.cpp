@@ -124,7 +124,8 @@ TEST_F(Shortcuts, WithoutAUsableProgramFolderNothingIsMadeButEverythingIsStillDe
     OverrideProgramPath(DeepProgram.c_str());
     UpdateShortcuts(all, groupFolder);
     EXPECT_STREQ("", groupFolder); // no group to open
-    for (const std::string& link : links) EXPECT_FALSE(Exists(link)) << link;
+    for (const std::string& link : links)
+        EXPECT_FALSE(Exists(link)) << link;
     EXPECT_FALSE(Exists(userGroup));
 
     // The links and groups of an earlier setup, here made by hand.
@@ -134,7 +135,8 @@ TEST_F(Shortcuts, WithoutAUsableProgramFolderNothingIsMadeButEverythingIsStillDe
         test_files::Write(link, "");
     }
     UpdateShortcuts(SetupChoices(), nullptr); // as the uninstall runs it
-    for (const std::string& link : links) EXPECT_FALSE(Exists(link)) << link;
+    for (const std::string& link : links)
+        EXPECT_FALSE(Exists(link)) << link;
     EXPECT_FALSE(Exists(userGroup));
     EXPECT_FALSE(Exists(commonGroup));
 }

@@ -10,25 +10,25 @@ struct Keyword {
 
 // No keyword is a prefix of another, so at most one matches.
 const Keyword Keywords[] = {
-    {"/setup", Mode::Setup},
-    {"/wait", Mode::Wait},
-    {"/warning", Mode::Warning},
-    {"/clean", Mode::Clean},
-    {"/uninstall", Mode::Uninstall},
+    {"/setup", Mode::Setup}, {"/wait", Mode::Wait},           {"/warning", Mode::Warning},
+    {"/clean", Mode::Clean}, {"/uninstall", Mode::Uninstall},
 };
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Whether text starts with keyword, ignoring case; a shorter text never does.
 bool StartsWithNoCase(const char* text, const char* keyword) {
     for (; *keyword; ++text, ++keyword) {
-        if (AsciiLower(*text) != *keyword)
-            return false;
+        if (AsciiLower(*text) != *keyword) return false;
     }
     return true;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 } // namespace
 
@@ -49,8 +49,7 @@ const char* CommandLineTail(const char* commandLine) {
 CommandLine ParseCommandLine(const char* tail) {
     CommandLine result{Mode::Uninstall, false};
     const char* sw = std::strrchr(tail, '/');
-    if (!sw)
-        return result;
+    if (!sw) return result;
     if (AsciiLower(sw[1]) == 's' && sw[2] == '\0') {
         result.silent = true;
         sw = std::strchr(tail, '/');

@@ -13,8 +13,7 @@ namespace {
 // SETUPDLG ends with 1 after OK; 0 is a cancel and -1 a dialog that could
 // not be created, after which there is nothing to report as done.
 void RunSetup() {
-    if (DialogBoxParamA(ResourceModule, "SETUPDLG", nullptr, SetupDlgProc, 0) != 1)
-        return;
+    if (DialogBoxParamA(ResourceModule, "SETUPDLG", nullptr, SetupDlgProc, 0) != 1) return;
     DialogBoxParamA(ResourceModule, "DONEDLG", nullptr, DoneDlgProc, 0);
     if (GroupFolderToOpen[0])
         ShellExecuteA(nullptr, "open", GroupFolderToOpen, nullptr, "", SW_SHOWNORMAL);
@@ -35,8 +34,7 @@ int RunMode(const CommandLine& commandLine) {
         break;
     case Mode::Warning: {
         char program[1024];
-        if (!GetProgramPath(program, sizeof program))
-            program[0] = '\0';
+        if (!GetProgramPath(program, sizeof program)) program[0] = '\0';
         ShowManualRemovalNotice(program);
         break;
     }
