@@ -1,4 +1,5 @@
 #include "tools/zkvlng/lng_template.h"
+#include <iterator>
 #include "uninstall/res/resource_ids.h"
 
 namespace {
@@ -39,8 +40,13 @@ std::string Replace(std::string text, const std::string& what, const std::string
 std::string TranslationTemplate(const std::vector<SourceText>& texts, unsigned codePage,
                                 const char* program, const char* library) {
     std::string out = Replace(Header, "@CP@", std::to_string(codePage));
-    out = Replace(out, "@FORMATS@",
-                  std::to_string(IDS_DELETE_BY_HAND) + " and " + std::to_string(IDS_NO_LIST_FILE));
+    std::string formats; // "5106, 5108 and 5113"
+    const std::size_t count = std::size(FormatStringIds);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) formats += i + 1 == count ? " and " : ", ";
+        formats += std::to_string(FormatStringIds[i]);
+    }
+    out = Replace(out, "@FORMATS@", formats);
     out += std::string("; Made from ") + program;
     if (library) out += std::string(", with the dialogs of ") + library;
     out += ".\r\n\r\n***messages***\r\n";

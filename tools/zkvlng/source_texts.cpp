@@ -34,7 +34,9 @@ bool Convert(const std::u16string& text, const CodePage& codePage, int bufferSiz
 } // namespace
 
 bool IsFormatString(int id) {
-    return id == IDS_DELETE_BY_HAND || id == IDS_NO_LIST_FILE;
+    for (int format : FormatStringIds)
+        if (id == format) return true;
+    return false;
 }
 
 std::vector<SourceText> SpecialEntries() {

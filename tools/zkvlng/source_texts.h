@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 #include "tools/zkvlng/code_page.h"
+#include "uninstall/res/resource_ids.h"
 
 struct SourceText {
     enum Use { String, DialogText, Scale, Direction };
@@ -20,7 +21,9 @@ struct SourceText {
 };
 
 extern const char* const DialogNames[3];
-// The strings the program uses as formats with one text argument.
+// The strings the program formats with one text argument (FormatResString):
+// a translation with any conversion but one %s is refused there.
+constexpr int FormatStringIds[] = {IDS_DELETE_BY_HAND, IDS_NO_LIST_FILE, IDS_DELETE_AT_RESTART};
 bool IsFormatString(int id);
 
 // The scale entries of the dialogs and the direction entry: they need no

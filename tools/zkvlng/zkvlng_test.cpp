@@ -250,6 +250,10 @@ TEST(Check, FormatsThatTheProgramRefuses) {
     ExpectOneAt(Check(Head + Entry(deleteByHand, "%s") + Entry(noListFile, "no file")), 4,
                 "exactly one %s");
     ExpectOneAt(Check(Head + Entry(noListFile, "%d %s")), 3, "exactly one %s");
+    // The restart notice is a format too.
+    const SourceText* atRestart = FindString(texts, IDS_DELETE_AT_RESTART);
+    EXPECT_TRUE(Check(Head + Entry(atRestart, "%s: at restart")).empty());
+    ExpectOneAt(Check(Head + Entry(atRestart, "at restart")), 3, "exactly one %s");
     // Another string may hold any percent sign.
     EXPECT_TRUE(Check(Head + Entry(FindString(texts, IDS_UNINSTALL_CAPTION), "100%")).empty());
 }
