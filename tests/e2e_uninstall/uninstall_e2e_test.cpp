@@ -206,15 +206,26 @@ class Uninstall : public ::testing::Test {
         return next != confirmation ? next : nullptr;
     }
 
+    // Starts the uninstall, confirms it and gives the box that follows the
+    // confirmation; null, with a failure at the caller's line, when none comes.
+    HWND ConfirmAndWaitForNextBox(CallSite at = {}) {
+        HWND box = StartUninstall();
+        if (!box) {
+            ADD_FAILURE_AT(at.file, at.line) << "no confirmation";
+            return nullptr;
+        }
+        ui::AnswerMessageBox(box, IDYES);
+        HWND next = WaitForNextBox(box);
+        if (!next) ADD_FAILURE_AT(at.file, at.line) << "no word to the user";
+        return next;
+    }
+
     // Confirms, then expects the notice that names the program folder, with
     // the listed files gone and the program file and folder still there.
     void ExpectManualRemovalNoticeForTheFolder(const char* shot, CallSite at = {}) {
         CalledFrom trace(at);
-        HWND box = StartUninstall();
-        ASSERT_NE(box, nullptr);
-        ui::AnswerMessageBox(box, IDYES);
-        HWND notice = WaitForNextBox(box);
-        ASSERT_NE(notice, nullptr) << "no word to the user";
+        HWND notice = ConfirmAndWaitForNextBox(at);
+        ASSERT_NE(notice, nullptr);
         EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)),
                   "卸载已完成\n你应该手动删除 " + ui::Utf8(folder));
         ui::SaveScreenshot(notice, shot);
@@ -425,10 +436,7 @@ TEST_F(Uninstall, AMissingListFileIsReportedAndChangesNothing) {
     Stage(false);
     RunSetup();
     const Snapshot installed = Registry();
-    HWND box = StartUninstall();
-    ASSERT_NE(box, nullptr);
-    ui::AnswerMessageBox(box, IDYES);
-    HWND error = WaitForNextBox(box);
+    HWND error = ConfirmAndWaitForNextBox();
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(ui::Utf8(ui::MessageBoxText(error)), "无法打开列表文件 Uninstall.lst");
     ui::SaveScreenshot(error, "uninstall-no-list.png");
@@ -470,11 +478,8 @@ TEST_F(Uninstall, AFileInUseIsRemovedAtRestartAndTheUserIsTold) {
     Stage(true);
     RunSetup();
     HoldTheShellExtension();
-    HWND box = StartUninstall();
-    ASSERT_NE(box, nullptr);
-    ui::AnswerMessageBox(box, IDYES);
-    HWND notice = WaitForNextBox(box);
-    ASSERT_NE(notice, nullptr) << "no word to the user";
+    HWND notice = ConfirmAndWaitForNextBox();
+    ASSERT_NE(notice, nullptr);
     EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)),
               "卸载已完成\n" + ui::Utf8(folder) + " 中剩余的文件将在 Windows 重新启动时删除");
     ui::SaveScreenshot(notice, "uninstall-restart.png");
@@ -494,10 +499,7 @@ TEST_F(Uninstall, TheRestartNoticeIsTranslatedByTheSampleTranslationFile) {
     ASSERT_TRUE(CopyFileA(ui::ArgumentPath(6).c_str(), In("uninstall.lng").c_str(), FALSE));
     caption = "解除安裝 Zelkova";
     HoldTheShellExtension();
-    HWND box = StartUninstall();
-    ASSERT_NE(box, nullptr);
-    ui::AnswerMessageBox(box, IDYES);
-    HWND notice = WaitForNextBox(box);
+    HWND notice = ConfirmAndWaitForNextBox();
     ASSERT_NE(notice, nullptr);
     EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)),
               "解除安裝已完成\n" + ui::Utf8(folder) + " 中剩餘的檔案將在 Windows 重新啟動時刪除");
