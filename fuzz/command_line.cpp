@@ -48,7 +48,8 @@ CommandLine ModelParse(const std::string& tail) {
     } const words[] = {{"/setup", Mode::Setup},
                        {"/wait", Mode::Wait},
                        {"/warning", Mode::Warning},
-                       {"/clean", Mode::Clean}};
+                       {"/clean", Mode::Clean},
+                       {"/uninstall", Mode::Uninstall}};
     for (const auto& w : words)
         if (word.compare(0, std::strlen(w.text), w.text) == 0) return {w.mode, silent};
     return {Mode::None, silent};
