@@ -23,7 +23,7 @@ File::~File() {
 
 bool File::Open(const char* path) {
     if (handle != Closed) return false;
-    if (std::strlen(path) >= PathLimit) return false;
+    if (std::strlen(path) >= PathSize) return false;
     const int fd = open(path, O_RDONLY);
     if (fd < 0) return false;
     handle = reinterpret_cast<void*>(static_cast<std::intptr_t>(fd));

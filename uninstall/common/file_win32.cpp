@@ -21,7 +21,7 @@ File::~File() {
 
 bool File::Open(const char* path) {
     if (handle != INVALID_HANDLE_VALUE) return false;
-    if (std::strlen(path) >= PathLimit) return false;
+    if (std::strlen(path) >= PathSize) return false;
     HANDLE opened = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (opened == INVALID_HANDLE_VALUE) return false;

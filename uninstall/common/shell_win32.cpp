@@ -1,4 +1,5 @@
 #include "uninstall/common/shell.h"
+#include "uninstall/common/join_path.h"
 #include "uninstall/common/paths.h"
 #include "uninstall/common/text.h"
 #include <shlobj.h>
@@ -9,8 +10,6 @@ static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFOA of the 32-bit API");
 #endif
 
 namespace {
-
-constexpr int PathSize = 1024;
 
 // Nothing, a drive (C:) or a root (C:\ or \ alone): never handed to a
 // recursive delete.

@@ -18,7 +18,7 @@ enum class Leftovers {
 // except the program file and the list file, are deleted at the next start
 // of Windows. On the NT family through the pending-rename list: files in
 // their list order, then folders, deeper ones first, then the program folder
-// (folder without its backslash; never a drive root). On the 95 family
+// (the folder of program; never a drive root). On the 95 family
 // through the "[rename]" section of WININIT.INI in the Windows folder, files
 // only, by their short paths; a folder that is left stays for the user.
 Leftovers ScheduleLeftovers(File& list, const char* folder, const char* program, bool ntFamily);

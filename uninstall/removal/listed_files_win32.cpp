@@ -1,16 +1,14 @@
 #include <windows.h>
 
 #include "uninstall/common/file.h"
-#include "uninstall/common/format.h"
 #include "uninstall/common/paths.h"
-#include "uninstall/common/text.h"
+#include "uninstall/common/program_path.h"
 #include "uninstall/common/list_entries.h"
 #include "uninstall/removal/listed_files.h"
 #include "uninstall/removal/wininit_text.h"
 
 namespace {
 
-constexpr int PathSize = 1024;
 constexpr int WininitSize = 32 * 1024; // far more than the file ever holds
 constexpr int DeleteLinesSize = 8 * 1024;
 // WININIT.INI as read and as written.
@@ -64,12 +62,10 @@ class BootDeletions {
 // Reads WININIT.INI (when there is one), adds the lines to its "[rename]"
 // section and writes it back whole.
 bool BootDeletions::WriteWininit() const {
-    char windows[MAX_PATH];
-    UINT length = GetWindowsDirectoryA(windows, sizeof windows - 1);
-    if (length == 0 || length >= sizeof windows - 1) return false;
-    AppendBackslash(windows); // room kept above
-    char name[MAX_PATH + 16];
-    if (!FormatWhole(name, sizeof name, "%sWININIT.INI", windows)) return false;
+    char name[PathSize];
+    UINT length = GetWindowsDirectoryA(name, sizeof name);
+    if (length == 0 || length >= sizeof name || !JoinPath(name, sizeof name, name, "WININIT.INI"))
+        return false;
 
     char* const before = WininitBefore;
     char* const after = WininitAfter;
@@ -153,13 +149,9 @@ Leftovers ScheduleLeftovers(File& list, const char* folder, const char* program,
     if (!left) return Leftovers::None;
     // The program folder last, once the batch file has taken the program.
     char programFolder[PathSize];
-    if (ntFamily && CopyWhole(programFolder, sizeof programFolder, folder)) {
-        char* last = LastCharPtr(programFolder);
-        if (*last == '\\' && last > programFolder && last[-1] != ':') {
-            *last = '\0';
-            allScheduled = deletions.AddFolder(programFolder) && allScheduled;
-        }
-    }
+    if (ntFamily && ProgramFolder(program, programFolder, sizeof programFolder) &&
+        *LastCharPtr(programFolder) != '\\') // never a drive root
+        allScheduled = deletions.AddFolder(programFolder) && allScheduled;
     allScheduled = deletions.Finish() && allScheduled;
     return allScheduled ? Leftovers::Scheduled : Leftovers::NotScheduled;
 }

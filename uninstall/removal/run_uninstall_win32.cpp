@@ -17,7 +17,6 @@
 #include "uninstall/removal/clean_registry.h"
 #include "uninstall/common/list_entries.h"
 #include "uninstall/removal/listed_files.h"
-#include "uninstall/common/program_path.h"
 #include "uninstall/removal/run_uninstall.h"
 
 namespace {

@@ -41,8 +41,8 @@ DWORD InstalledKilobytes(const char* program) {
     ULONGLONG bytes = FileBytes(program);
     char folder[PathSize], listPath[PathSize];
     File list;
-    if (ProgramFilePath("", folder) && ProgramFilePath(ListFileName, listPath) &&
-        list.Open(listPath)) {
+    if (ProgramFilePath("", folder) &&
+        JoinListEntry(listPath, sizeof listPath, folder, ListFileName) && list.Open(listPath)) {
         ListReader reader(list);
         while (const char* entry = reader.Next()) {
             char path[PathSize];

@@ -33,7 +33,7 @@ int RunMode(const CommandLine& commandLine) {
         Sleep(2000);
         break;
     case Mode::Warning: {
-        char program[1024];
+        char program[PathSize];
         if (!GetProgramPath(program, sizeof program)) program[0] = '\0';
         ShowManualRemovalNotice(program);
         break;
