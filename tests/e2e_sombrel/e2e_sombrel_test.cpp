@@ -234,8 +234,8 @@ TEST_F(SombrelTest, TrayClicksRestoreTheLastStateAndOpenThePopup) {
     ui::Command(sombrel.window, ID_mnuTrayMinimize);
     EXPECT_TRUE(IsIconic(sombrel.window));
     EXPECT_EQ("EDDDEDE", TrayPopupInk("EDDDEDE"));
-    PostMessageA(sombrel.window, kTrayCallback, 0, WM_LBUTTONDBLCLK); // nothing of its own
-    Sleep(300);
+    // Sent, not posted: once it returns, the window has handled it.
+    SendMessageA(sombrel.window, kTrayCallback, 0, WM_LBUTTONDBLCLK); // nothing of its own
     EXPECT_TRUE(IsIconic(sombrel.window));
     PostMessageA(sombrel.window, kTrayCallback, 0, WM_LBUTTONUP);
     EXPECT_TRUE(ui::WaitUntil([&] { return !IsIconic(sombrel.window); }, 5000));
