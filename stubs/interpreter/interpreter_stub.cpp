@@ -2,4 +2,6 @@
 // file it is handed stays where it is, for the test to read.
 #include "stubs/common/start_log.h"
 
-int main() { return RecordStart() ? 0 : 3; }
+int main() {
+    return RecordStart() ? 0 : 3;
+}

@@ -16,7 +16,9 @@ inline std::string Name() {
     return length > 0 && length < sizeof name ? name : "zh";
 }
 
-inline bool Is(const char* name) { return Name() == name; }
+inline bool Is(const char* name) {
+    return Name() == name;
+}
 
 // The first of the UTF-8 texts that the system code page spells, in that
 // code page: a name with letters beyond ASCII that this world can write.
