@@ -75,33 +75,33 @@ std::string Starts(int checked, int shown, const char* alarm, const char* shutdo
 }
 } // namespace
 
-TEST(TargetsReachedSince, ASkippedSecondFiresOnceOnTheTickAfterIt) {
+TEST(TargetsReached, ASkippedSecondFiresOnceOnTheTickAfterIt) {
     EXPECT_EQ("A", Starts(At("12:00:05"), At("12:00:07"), "12:00:06", ""));
     EXPECT_EQ("", Starts(At("12:00:07"), At("12:00:08"), "12:00:06", ""));
     EXPECT_EQ("S", Starts(At("12:00:05"), At("12:00:07"), "", "12:00:06"));
     EXPECT_EQ("", Starts(At("12:00:05"), At("12:00:07"), "12:00:05", "12:00:08"));
 }
 
-TEST(TargetsReachedSince, SkippedSecondsFireInTimeOrderAlarmFirstWithinASecond) {
+TEST(TargetsReached, SkippedSecondsFireInTimeOrderAlarmFirstWithinASecond) {
     EXPECT_EQ("SA", Starts(At("12:00:05"), At("12:00:08"), "12:00:07", "12:00:06"));
     EXPECT_EQ("AS", Starts(At("12:00:05"), At("12:00:08"), "12:00:06", "12:00:07"));
     EXPECT_EQ("AS", Starts(At("12:00:05"), At("12:00:08"), "12:00:06", "12:00:06"));
     EXPECT_EQ("AS", Starts(At("12:00:05"), At("12:00:06"), "12:00:06", "12:00:06"));
 }
 
-TEST(TargetsReachedSince, AStepOfMoreThanAMinuteCountsOnlyTheShownSecond) {
+TEST(TargetsReached, AStepOfMoreThanAMinuteCountsOnlyTheShownSecond) {
     EXPECT_EQ("A", Starts(At("12:00:00"), At("12:01:00"), "12:00:01", ""));
     EXPECT_EQ("", Starts(At("12:00:00"), At("12:01:01"), "12:00:01", "12:01:00"));
     EXPECT_EQ("S", Starts(At("12:00:00"), At("12:01:01"), "12:00:30", "12:01:01"));
     EXPECT_EQ("A", Starts(At("08:00:00"), At("17:00:00"), "17:00:00", "12:00:00"));
 }
 
-TEST(TargetsReachedSince, MidnightIsCaughtUpLikeAnyOtherSecond) {
+TEST(TargetsReached, MidnightIsCaughtUpLikeAnyOtherSecond) {
     EXPECT_EQ("A", Starts(At("23:59:59"), At("00:00:01"), "00:00:00", ""));
     EXPECT_EQ("AS", Starts(At("23:59:58"), At("00:00:01"), "23:59:59", "00:00:01"));
 }
 
-TEST(TargetsReachedSince, TheClockGoingBackFiresNothingTwice) {
+TEST(TargetsReached, TheClockGoingBackFiresNothingTwice) {
     // Ticks from 11:59:50 to 12:00:10, then the clock is set back an hour.
     std::string starts;
     int checked = kNoSecond;
@@ -114,22 +114,22 @@ TEST(TargetsReachedSince, TheClockGoingBackFiresNothingTwice) {
     EXPECT_EQ("", Starts(At("12:00:10"), At("12:00:05"), "11:59:55", "12:00:09"));
 }
 
-TEST(TargetsReachedSince, AfterAStepBackOnlyTheShownSecondCounts) {
+TEST(TargetsReached, AfterAStepBackOnlyTheShownSecondCounts) {
     EXPECT_EQ("S", Starts(At("12:00:10"), At("12:00:05"), "12:00:04", "12:00:05"));
     EXPECT_EQ("A", Starts(At("00:00:01"), At("23:59:59"), "23:59:59", "00:00:00"));
 }
 
-TEST(TargetsReachedSince, ATickThatComesEarlyStartsNothingTwice) {
+TEST(TargetsReached, ATickThatComesEarlyStartsNothingTwice) {
     EXPECT_EQ("A", Starts(At("12:00:05"), At("12:00:06"), "12:00:06", ""));
     EXPECT_EQ("", Starts(At("12:00:06"), At("12:00:06"), "12:00:06", ""));
 }
 
-TEST(TargetsReachedSince, AtStartOnlyTheShownSecondCounts) {
+TEST(TargetsReached, AtStartOnlyTheShownSecondCounts) {
     EXPECT_EQ("A", Starts(kNoSecond, At("12:00:06"), "12:00:06", "12:00:05"));
     EXPECT_EQ("", Starts(kNoSecond, At("00:00:00"), "", ""));
 }
 
-TEST(TargetsReachedSince, TextsThatAreNotClockTextsNeverMatch) {
+TEST(TargetsReached, TextsThatAreNotClockTextsNeverMatch) {
     EXPECT_EQ("", Starts(At("07:04:30"), At("07:05:30"), "7:05:00", "07:05"));
     EXPECT_EQ("", Starts(At("23:59:30"), At("00:00:10"), "24:00:00", "23:59:60"));
 }
@@ -137,7 +137,7 @@ TEST(TargetsReachedSince, TextsThatAreNotClockTextsNeverMatch) {
 // Over a whole day of irregular ticks (early, late, held up for seconds), each
 // target starts exactly once, on the first tick that shows its second or a
 // later one.
-TEST(TargetsReachedSince, EveryTargetStartsOnceADayWhateverTheTicks) {
+TEST(TargetsReached, EveryTargetStartsOnceADayWhateverTheTicks) {
     const char* targets[] = {"00:00:00", "00:00:01", "06:30:00", "12:00:07", "23:59:59"};
     for (const char* target : targets) {
         unsigned seed = 12345;
