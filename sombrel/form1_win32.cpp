@@ -110,11 +110,11 @@ void AddControls() {
     Text1.left = 360, Text1.top = 240, Text1.width = 1215, Text1.height = 375;
     Text2.kind = kTextField;
     Text2.left = 4080, Text2.top = 240, Text2.width = 1455, Text2.height = 375;
-    Text1.validate = Text2.validate = TargetField_Validate;
     Label1.kind = kLabel;
     Label1.left = 2040, Label1.top = 240, Label1.width = 1455, Label1.height = 375;
     Label1.alignment = kAlignCentre;
     Label1.change = Label1_Change;
+    Text1.validate = Text2.validate = TargetField_Validate;
     Control* const inTabOrder[] = {&Picture1, &Text1, &Text2, &Label1};
     for (Control* control : inTabOrder)
         FormAddControl(&Form1, control);
