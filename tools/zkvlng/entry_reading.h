@@ -7,13 +7,13 @@
 #include "uninstall/common/lead_bytes.h"
 
 struct EntryReading {
-    std::string value;           // escapes resolved
-    std::size_t closing;         // offset of the closing quote in the line, npos when none
-    bool quoteAfterClosing;      // a further quote follows it: the program reads on to that
-    bool textAfterClosing;       // anything but blanks follows it
-    std::size_t backslashAt;     // offset of a character whose second byte is a backslash
-                                 // that the program reads as the start of an escape; npos
-    char escapeLetter;           // the byte after that backslash
+    std::string value;       // escapes resolved
+    std::size_t closing;     // offset of the closing quote in the line, npos when none
+    bool quoteAfterClosing;  // a further quote follows it: the program reads on to that
+    bool textAfterClosing;   // anything but blanks follows it
+    std::size_t backslashAt; // offset of a character whose second byte is a backslash
+                             // that the program reads as the start of an escape; npos
+    char escapeLetter;       // the byte after that backslash
 };
 
 // line: the whole entry line, key, '=' and opening quote included. A

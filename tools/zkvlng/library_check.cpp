@@ -46,8 +46,10 @@ bool CheckLibrary(const char* library, const char* program, const CodePage& code
     auto judge = [&](const std::string& where, const std::u16string& text) {
         const std::string shown = show(text, &spelled);
         if (!spelled)
-            texts.push_back({0, where + ": code page " + cp + " cannot spell " + shown +
-                                    ": the program shows question marks", false});
+            texts.push_back({0,
+                             where + ": code page " + cp + " cannot spell " + shown +
+                                 ": the program shows question marks",
+                             false});
         return shown;
     };
 
@@ -57,26 +59,33 @@ bool CheckLibrary(const char* library, const char* program, const CodePage& code
         const std::string where = "string " + std::to_string(id);
         const auto found = libStrings.find(id);
         if (found == libStrings.end()) {
-            ids.push_back({0, "missing " + where + ": the program shows its own text " +
-                                  show(text, &spelled), false});
+            ids.push_back(
+                {0, "missing " + where + ": the program shows its own text " + show(text, &spelled),
+                 false});
             check->listing.push_back(where + ": " + show(text, &spelled) + " => (missing)");
             continue;
         }
         const std::string shown = judge(where, found->second);
         std::string bytes = codePage.FromUtf16Lossy(found->second, &spelled);
         if (bytes.size() > StringLimit)
-            texts.push_back({0, where + " is " + std::to_string(bytes.size()) +
-                                    " bytes long: the program reads 255 of them", false});
+            texts.push_back({0,
+                             where + " is " + std::to_string(bytes.size()) +
+                                 " bytes long: the program reads 255 of them",
+                             false});
         if (IsFormatString(id) && !IsSingleTextFormat(bytes.c_str()))
-            texts.push_back({0, where + " must hold exactly one %s and no other % conversion "
-                                        "(%% for a percent sign): the program refuses it and "
-                                        "shows its own text", false});
+            texts.push_back({0,
+                             where + " must hold exactly one %s and no other % conversion "
+                                     "(%% for a percent sign): the program refuses it and "
+                                     "shows its own text",
+                             false});
         check->listing.push_back(where + ": " + show(text, &spelled) + " => " + shown);
     }
     for (const auto& [id, text] : libStrings) {
         if (!ownStrings.count(id))
-            ids.push_back({0, "extra string " + std::to_string(id) + " " + show(text, &spelled) +
-                                  ": the program never asks for it", true});
+            ids.push_back({0,
+                           "extra string " + std::to_string(id) + " " + show(text, &spelled) +
+                               ": the program never asks for it",
+                           true});
     }
 
     for (const char* name : DialogNames) {
@@ -86,8 +95,8 @@ bool CheckLibrary(const char* library, const char* program, const CodePage& code
             return false;
         }
         if (!lib.Dialog(name, &libDialog)) {
-            ids.push_back({0, std::string("missing dialog ") + name +
-                                  ": the program cannot open it", false});
+            ids.push_back(
+                {0, std::string("missing dialog ") + name + ": the program cannot open it", false});
             continue;
         }
         check->listing.push_back(std::string(name) + " title: " + show(ownDialog.title, &spelled) +
@@ -96,23 +105,23 @@ bool CheckLibrary(const char* library, const char* program, const CodePage& code
         const std::map<int, std::u16string> libControls = ControlsById(libDialog);
         for (const auto& [id, text] : ownControls) {
             if (!libControls.count(id))
-                ids.push_back({0, std::string("missing control ") + std::to_string(id) + " in " +
-                                      name + " (" + show(text, &spelled) +
-                                      "): the program uses it",
+                ids.push_back({0,
+                               std::string("missing control ") + std::to_string(id) + " in " +
+                                   name + " (" + show(text, &spelled) + "): the program uses it",
                                false});
         }
         for (const auto& [id, text] : libControls) {
             if (!ownControls.count(id))
-                ids.push_back({0, std::string("extra control ") + std::to_string(id) + " in " +
-                                      name + ": the program does not know it",
+                ids.push_back({0,
+                               std::string("extra control ") + std::to_string(id) + " in " + name +
+                                   ": the program does not know it",
                                true});
         }
         for (std::size_t i = 0; i < libDialog.controls.size(); ++i) {
             const DialogControl& c = libDialog.controls[i];
             if (c.text.empty()) continue;
-            const std::string where =
-                std::string(name) + " control " + std::to_string(i + 1) +
-                (c.id == -1 ? "" : " (id " + std::to_string(c.id) + ")");
+            const std::string where = std::string(name) + " control " + std::to_string(i + 1) +
+                                      (c.id == -1 ? "" : " (id " + std::to_string(c.id) + ")");
             const auto mine = ownControls.find(c.id);
             const std::string before =
                 c.id != -1 && mine != ownControls.end() ? show(mine->second, &spelled) : "";

@@ -8,7 +8,7 @@
 #include "tools/zkvlng/lng_check.h"
 
 struct LibraryCheck {
-    std::vector<Finding> findings; // missing and extra ids first; line is 0
+    std::vector<Finding> findings;    // missing and extra ids first; line is 0
     std::vector<std::string> listing; // "string 5104: <program's> => <library's>"
 };
 
