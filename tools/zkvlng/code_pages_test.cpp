@@ -10,8 +10,8 @@ namespace {
 // Output (standard output, then standard error) and exit code of the tool.
 int Tool(const std::string& arguments, std::string* out, std::string* err = nullptr) {
     TempFile errors("");
-    FILE* p = popen(("LC_ALL=C.UTF-8 " ZKVLNG_TOOL " " + arguments + " 2>" + errors.path).c_str(),
-                    "r");
+    FILE* p =
+        popen(("LC_ALL=C.UTF-8 " ZKVLNG_TOOL " " + arguments + " 2>" + errors.path).c_str(), "r");
     char buffer[4096];
     out->clear();
     for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, p)) > 0;)
@@ -50,7 +50,7 @@ TEST(CodePages, TemplatesLeaveOutWhatTheCodePageCannotSpell) {
     const struct {
         unsigned codePage;
         bool spellsAll; // every text of the program
-    } pages[] = {{936, true}, {1252, false}, {932, false}, {949, false},
+    } pages[] = {{936, true},  {1252, false}, {932, false}, {949, false},
                  {950, false}, {1255, false}, {1256, false}};
     for (const auto& p : pages) {
         SCOPED_TRACE(p.codePage);
@@ -82,8 +82,8 @@ TEST(CodePages, CommandLine) {
     EXPECT_NE(std::string::npos, out.find("needs a\r\n; language library"));
     EXPECT_NE(std::string::npos, err.find("warning: code page 1252 cannot spell"));
     EXPECT_EQ(0, Tool(std::string("template ") + ZKVLNG_PROGRAM + " " + ZKVLNG_LIBRARY +
-                         " --codepage 1252",
-                     &out, &err));
+                          " --codepage 1252",
+                      &out, &err));
     EXPECT_NE(std::string::npos, out.find("=\"Zelkova Setup\"")); // the library's dialogs
     // A text of the terminal (UTF-8 here) in the code page.
     EXPECT_EQ(0, Tool("key --codepage 1252 \xC3\xA9t\xC3\xA9", &out));
@@ -100,8 +100,8 @@ TEST(CodePages, CommandLine) {
 TEST(CodePages, LibraryAgainstTheProgram) {
     std::string out;
     EXPECT_EQ(0, Tool(std::string("library ") + ZKVLNG_LIBRARY + " " + ZKVLNG_PROGRAM +
-                         " --codepage 1252",
-                     &out));
+                          " --codepage 1252",
+                      &out));
     EXPECT_NE(std::string::npos, out.find("string 5104: \"?? Zelkova\" => \"Uninstall Zelkova\""));
     EXPECT_NE(std::string::npos, out.find("0 error(s)"));
     // A library without strings and with one dialog: the missing ids come

@@ -102,4 +102,3 @@ inline void ExpectOneAt(const std::vector<Finding>& findings, int line, const ch
 }
 
 inline const std::string Head = "; a test\r\n***messages***\r\n"; // the table starts on line 3
-
