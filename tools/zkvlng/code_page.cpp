@@ -121,7 +121,8 @@ std::string CodePage::ToTerminal(const std::string& bytes) const {
 }
 
 bool CodePage::FromTerminal(const std::string& text, std::string* out) const {
-    return Convert(fromTerminal, text.data(), text.size(), out);
+    // A terminal that claims plain ASCII (the C locale) most often sends UTF-8.
+    return Convert(fromTerminal, text.data(), text.size(), out) || FromUtf8(text, out);
 }
 
 bool LooksLikeUtf8(const std::string& bytes) {

@@ -28,7 +28,8 @@ class CodePage {
     // them: a lead byte alone is an incomplete character.
     const LeadByteTable& Lead() const { return lead; }
     // Bytes of the code page in the terminal's encoding (the locale's), a
-    // character that it cannot show as '?'; and back.
+    // character that it cannot show as '?'; and back (UTF-8 when the text
+    // is not in the terminal's encoding).
     std::string ToTerminal(const std::string& bytes) const;
     bool FromTerminal(const std::string& text, std::string* out) const;
 

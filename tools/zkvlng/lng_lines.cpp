@@ -76,4 +76,3 @@ bool LooksLikeUtf16(const std::string& bytes) {
         zeros += bytes[2 * i] == '\0' || bytes[2 * i + 1] == '\0';
     return pairs >= 4 && zeros == pairs;
 }
-
