@@ -19,13 +19,17 @@ enum ControlId {
 const char* const kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                  "Thursday", "Friday", "Saturday"};
 
+// The user's long date as the Unicode function gives it, in the system code
+// page the window shows (a character the code page lacks is '?').
 std::string LongDate(int year, int month, int day) {
     SYSTEMTIME date{};
     date.wYear = static_cast<WORD>(year);
     date.wMonth = static_cast<WORD>(month);
     date.wDay = static_cast<WORD>(day);
-    char text[128] = "";
-    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &date, nullptr, text, sizeof text);
+    wchar_t wide[128] = L"";
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &date, nullptr, wide, 128);
+    char text[256] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
     return text;
 }
 
