@@ -37,16 +37,15 @@ TEST(BackgroundScene, EveryPixelOfEverySizeIsAColourWithHillsBelowAndSkyAbove) {
         const SceneColor top = BackgroundPixel(0, 0, size.width, size.height);
         EXPECT_GT(top.b, top.r) << size.width;
         for (int x = 0; x < size.width; ++x) {
-            const SceneColor ground =
-                BackgroundPixel(x, size.height - 1 - 69 * size.height / kSceneHeight, size.width,
-                                size.height);
+            const SceneColor ground = BackgroundPixel(
+                x, size.height - 1 - 69 * size.height / kSceneHeight, size.width, size.height);
             EXPECT_GT(ground.g, ground.r) << size.width << ": " << x;
             EXPECT_LT(ground.g, 80) << size.width << ": " << x;
         }
         // The moon sits at the same place of the picture, 390,110 of 505,409.
-        EXPECT_EQ(kMoonlight, BackgroundPixel(390 * size.width / kSceneWidth,
-                                              110 * size.height / kSceneHeight, size.width,
-                                              size.height))
+        EXPECT_EQ(kMoonlight,
+                  BackgroundPixel(390 * size.width / kSceneWidth, 110 * size.height / kSceneHeight,
+                                  size.width, size.height))
             << size.width;
     }
 }
@@ -61,9 +60,9 @@ TEST(BackgroundScene, LargerDrawingsAreTheSamePicture) {
         for (int y = 0; y < base.height; ++y) {
             for (int x = 0; x < base.width; ++x) {
                 const SceneColor small = BackgroundPixel(x, y, base.width, base.height);
-                const SceneColor large = BackgroundPixel(x * size.width / base.width,
-                                                         y * size.height / base.height,
-                                                         size.width, size.height);
+                const SceneColor large =
+                    BackgroundPixel(x * size.width / base.width, y * size.height / base.height,
+                                    size.width, size.height);
                 if (PartOf(small) != PartOf(large)) ++differing;
             }
         }
