@@ -67,6 +67,13 @@ bool SaveScreenshot(HWND window, const char* fileName) {
     return saved;
 }
 
+std::string ShotName(const char* base) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return std::string(base) + (dpi == 96 ? "" : "-" + std::to_string(dpi) + "dpi") + ".png";
+}
+
 std::vector<DWORD> ScreenPixels(const RECT& rect) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return {};

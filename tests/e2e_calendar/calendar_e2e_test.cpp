@@ -109,7 +109,7 @@ TEST_F(Calendar, OpensOnToday) {
     EXPECT_EQ(kWeekdays[today.wDayOfWeek], ui::Text(Control(kWeekday)));
     EXPECT_EQ(LongDate(today.wYear, today.wMonth, today.wDay), ui::Text(Control(kLongDate)));
     EXPECT_EQ("15", ui::Text(Day(15)));
-    EXPECT_TRUE(ui::SaveScreenshot(window, "calendar.png"));
+    EXPECT_TRUE(ui::SaveScreenshot(window, ui::ShotName("calendar").c_str()));
 }
 
 TEST_F(Calendar, DaysShownFollowTheMonthAndYear) {
