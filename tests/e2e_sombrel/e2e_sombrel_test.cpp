@@ -74,6 +74,16 @@ TEST_F(SombrelTest, GreetsFirstThenShowsAWindowAsLargeAsItsPicture) {
     EXPECT_EQ(size.cy, outer.bottom - outer.top);
     EXPECT_EQ(size.cx, picture.right - picture.left);
     EXPECT_EQ(size.cy, picture.bottom - picture.top);
+    // The fields and the clock inside the window, which the frame cuts.
+    RECT client;
+    GetClientRect(sombrel.window, &client);
+    MapWindowPoints(sombrel.window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    for (int tab = 1; tab <= 3; ++tab) {
+        RECT place, both;
+        GetWindowRect(ControlAt(sombrel.window, tab), &place);
+        IntersectRect(&both, &place, &client);
+        EXPECT_TRUE(EqualRect(&both, &place)) << "tab index " << tab;
+    }
     const std::string clock = ui::Text(ControlAt(sombrel.window, 3));
     ASSERT_EQ(8u, clock.size());
     EXPECT_EQ(':', clock[2]);
