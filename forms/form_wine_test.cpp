@@ -282,21 +282,4 @@ TEST(Clock, CurrentDateTimeIsTheLocalTime) {
     EXPECT_LE(now.second, 59);
 }
 
-TEST(Clock, LongDateIsTheRegionalLongDateAndIsCutToFit) {
-    SYSTEMTIME date{};
-    date.wYear = 2004;
-    date.wMonth = 3;
-    date.wDay = 15;
-    char expected[128];
-    ASSERT_NE(0, GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &date, nullptr, expected,
-                                sizeof expected));
-    char text[128];
-    ASSERT_TRUE(FormatLongDate({2004, 3, 15}, text, sizeof text));
-    EXPECT_STREQ(expected, text);
-    char small[6];
-    ASSERT_TRUE(FormatLongDate({2004, 3, 15}, small, sizeof small));
-    EXPECT_EQ(0, std::strncmp(expected, small, std::strlen(small)));
-    EXPECT_LT(std::strlen(small), sizeof small);
-}
-
 } // namespace

@@ -36,7 +36,9 @@ void TrayAdd(ClockForm* window, HMENU menu) {
     TrayIconData.uID = 0;
     TrayIconData.cbSize = NOTIFYICONDATAA_V1_SIZE;
     TrayIconData.hWnd = window->hwnd;
-    TrayIconData.hIcon = window->icon;
+    // The window's small icon: the notification area shows icons at the
+    // small size (SM_CXSMICON), which the icon holds for every dpi.
+    TrayIconData.hIcon = window->smallIcon ? window->smallIcon : window->icon;
     TrayIconData.uCallbackMessage = TRAY_CALLBACK_MESSAGE;
     AddIcon(NIF_MESSAGE | NIF_ICON);
 }

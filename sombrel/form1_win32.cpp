@@ -105,7 +105,6 @@ void LeaveControlsOutOfPicture() {
 void AddControls() {
     Picture1.kind = kPicture;
     Picture1.left = 0, Picture1.top = 0, Picture1.width = 7575, Picture1.height = 6135;
-    Picture1.bitmap = DrawBackground();
     Text1.kind = kTextField;
     Text1.left = 360, Text1.top = 240, Text1.width = 1215, Text1.height = 375;
     Text2.kind = kTextField;
@@ -118,6 +117,10 @@ void AddControls() {
     Control* const inTabOrder[] = {&Picture1, &Text1, &Text2, &Label1};
     for (Control* control : inTabOrder)
         FormAddControl(&Form1, control);
+    // Drawn at the picture box's size in pixels, which grows with the dpi.
+    RECT picture{};
+    GetClientRect(Picture1.hwnd, &picture);
+    Picture1.bitmap = DrawBackground(picture.right, picture.bottom);
     LeaveControlsOutOfPicture();
     Timer1.interval = 1000;
     Timer1.tick = Timer1_Timer;

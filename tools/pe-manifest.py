@@ -9,8 +9,11 @@
                                     uiAccess false; the common-controls 6.0.0.0
                                     dependency; the processor architecture of
                                     the program and the dependency matching the
-                                    file's machine type. LEVEL "none": the file
-                                    must carry no manifest at all.
+                                    file's machine type; system DPI awareness
+                                    (one dpiAware "true" in the asm.v3
+                                    application's windowsSettings, no
+                                    dpiAwareness to override it). LEVEL "none":
+                                    the file must carry no manifest at all.
 
 Exits 0 when the check passes, 1 with one line a problem on stderr when it
 fails, 2 when the file is no PE file or the arguments are wrong.
@@ -24,6 +27,9 @@ RT_MANIFEST = 24
 PROGRAM_MANIFEST_ID = 1
 ASM_V1 = "urn:schemas-microsoft-com:asm.v1"
 ASM_V3 = "urn:schemas-microsoft-com:asm.v3"
+WINDOWS_SETTINGS_2005 = "http://schemas.microsoft.com/SMI/2005/WindowsSettings"
+# The programs lay themselves out at the system's dpi when they start.
+DPI_AWARE = "true"
 # IMAGE_FILE_MACHINE_* to the processorArchitecture a manifest names.
 ARCHITECTURES = {0x014C: "x86", 0x8664: "amd64"}
 LEVELS = ("asInvoker", "highestAvailable", "requireAdministrator")
@@ -180,6 +186,24 @@ def problems(pe, level):
             found.append("execution level %s, not %s" % (levels[0].get("level"), level))
         if levels[0].get("uiAccess") != "false":
             found.append("uiAccess is not false")
+    found += dpi_problems(root)
+    return found
+
+
+def dpi_problems(root):
+    """How the DPI declaration differs from system awareness."""
+    declared = [element for element in root.iter() if local(element.tag) == "dpiAware"]
+    placed = root.findall("{{{0}}}application/{{{0}}}windowsSettings/{{{1}}}dpiAware".format(
+        ASM_V3, WINDOWS_SETTINGS_2005))
+    found = []
+    if not declared:
+        found.append("no dpiAware declaration")
+    elif len(declared) != 1 or len(placed) != 1:
+        found.append("not one dpiAware, in the asm.v3 application's windowsSettings (SMI/2005)")
+    elif (placed[0].text or "").strip() != DPI_AWARE:
+        found.append("DPI awareness '%s', not system ('%s')" % ((placed[0].text or "").strip(), DPI_AWARE))
+    if any(local(element.tag) == "dpiAwareness" for element in root.iter()):
+        found.append("a dpiAwareness element overrides dpiAware")
     return found
 
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws sombrel.ico: a clock face in 16 colours, as a 32x32 and a 16x16 image.
+"""Draws sombrel.ico: a clock face in 16 colours, at every size Windows asks for
+from 96 to 192 dpi: 16, 20 and 24 (small icons), 32, 40 and 48 (large ones).
 
 Writes it next to this script; the output is committed, so the build needs no Python."""
 import math
@@ -44,4 +45,4 @@ def clock_face(size):
     return pixels
 
 
-ico.write(os.path.join(here, 'sombrel.ico'), [clock_face(32), clock_face(16)])
+ico.write(os.path.join(here, 'sombrel.ico'), [clock_face(size) for size in (32, 16, 48, 40, 24, 20)])

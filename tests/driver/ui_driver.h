@@ -133,5 +133,15 @@ bool AnswerMessageBox(HWND box, int buttonId);
 // Without a window manager nobody draws frames and captions, so they are left
 // out. False on any failure.
 bool SaveScreenshot(HWND window, const char* fileName);
+// "base.png" at 96 dpi, "base-144dpi.png" at 144: a screenshot's file name
+// for this screen.
+std::string ShotName(const char* base);
+// The screen's pixels in rect (screen coordinates) as 0x00RRGGBB, top row
+// first, left to right; empty on failure.
+std::vector<DWORD> ScreenPixels(const RECT& rect);
+// A COLORREF (GetSysColor, RGB) as ScreenPixels gives it.
+inline DWORD PixelOf(COLORREF color) {
+    return static_cast<DWORD>(GetRValue(color)) << 16 | GetGValue(color) << 8 | GetBValue(color);
+}
 
 } // namespace ui

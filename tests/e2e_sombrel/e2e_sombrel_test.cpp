@@ -8,6 +8,17 @@
 namespace {
 constexpr UINT kTrayCallback = 2025;
 
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+// Pixels for a length in twips (1440 to the inch), rounded to nearest.
+int ScreenPixels(int twips) {
+    return (twips * ScreenDpi() + 720) / 1440;
+}
+
 class SombrelTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { StageStandIns(); }
@@ -70,10 +81,22 @@ TEST_F(SombrelTest, GreetsFirstThenShowsAWindowAsLargeAsItsPicture) {
     RECT outer, picture;
     GetWindowRect(sombrel.window, &outer);
     GetWindowRect(ControlAt(sombrel.window, 0), &picture);
-    EXPECT_EQ(505, outer.right - outer.left);
-    EXPECT_EQ(409, outer.bottom - outer.top);
-    EXPECT_EQ(505, picture.right - picture.left);
-    EXPECT_EQ(409, picture.bottom - picture.top);
+    // 7575 x 6135 twips: 505 x 409 pixels at 96 dpi.
+    const SIZE size = {ScreenPixels(7575), ScreenPixels(6135)};
+    EXPECT_EQ(size.cx, outer.right - outer.left);
+    EXPECT_EQ(size.cy, outer.bottom - outer.top);
+    EXPECT_EQ(size.cx, picture.right - picture.left);
+    EXPECT_EQ(size.cy, picture.bottom - picture.top);
+    // The fields and the clock inside the window, which the frame cuts.
+    RECT client;
+    GetClientRect(sombrel.window, &client);
+    MapWindowPoints(sombrel.window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    for (int tab = 1; tab <= 3; ++tab) {
+        RECT place, both;
+        GetWindowRect(ControlAt(sombrel.window, tab), &place);
+        IntersectRect(&both, &place, &client);
+        EXPECT_TRUE(EqualRect(&both, &place)) << "tab index " << tab;
+    }
     const std::string clock = ui::Text(ControlAt(sombrel.window, 3));
     ASSERT_EQ(8u, clock.size());
     EXPECT_EQ(':', clock[2]);
@@ -81,7 +104,58 @@ TEST_F(SombrelTest, GreetsFirstThenShowsAWindowAsLargeAsItsPicture) {
     EXPECT_EQ("", ui::Text(ControlAt(sombrel.window, 1)));
     EXPECT_EQ("", ui::Text(ControlAt(sombrel.window, 2)));
     Sleep(300);
-    EXPECT_TRUE(ui::SaveScreenshot(sombrel.window, "sombrel.png"));
+    EXPECT_TRUE(ui::SaveScreenshot(sombrel.window, ui::ShotName("sombrel").c_str()));
+}
+
+// The background is drawn at the picture's size, whatever the dpi: with the
+// window as large as the whole picture, no pixel of it shows the bare face
+// colour of an empty picture box, and the fields lie on it.
+TEST_F(SombrelTest, BackgroundCoversThePictureToItsEdges) {
+    HWND picture = ControlAt(sombrel.window, 0);
+    RECT outer, client, place;
+    GetWindowRect(sombrel.window, &outer);
+    GetClientRect(sombrel.window, &client);
+    GetWindowRect(picture, &place);
+    ASSERT_TRUE(SetWindowPos(sombrel.window, HWND_TOP, 0, 0,
+                             place.right - place.left + outer.right - outer.left - client.right,
+                             place.bottom - place.top + outer.bottom - outer.top - client.bottom,
+                             SWP_NOMOVE));
+    SetForegroundWindow(sombrel.window);
+    GetWindowRect(picture, &place);
+    RECT fields[3];
+    for (int tab = 1; tab <= 3; ++tab) {
+        GetWindowRect(ControlAt(sombrel.window, tab), &fields[tab - 1]);
+        RECT both;
+        IntersectRect(&both, &fields[tab - 1], &place);
+        EXPECT_TRUE(EqualRect(&both, &fields[tab - 1])) << "tab index " << tab;
+    }
+    const int width = place.right - place.left, height = place.bottom - place.top;
+    const DWORD face = ui::PixelOf(GetSysColor(COLOR_BTNFACE));
+    int bare = -1, bareInLastColumn = -1, bareInLastRow = -1;
+    auto count = [&] {
+        const std::vector<DWORD> pixels = ui::ScreenPixels(place);
+        if (pixels.empty()) return false;
+        bare = bareInLastColumn = bareInLastRow = 0;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const POINT at = {place.left + x, place.top + y};
+                bool onField = false;
+                for (const RECT& field : fields)
+                    onField |= PtInRect(&field, at) != 0;
+                if (onField || pixels[y * width + x] != face) continue;
+                ++bare;
+                bareInLastColumn += x == width - 1;
+                bareInLastRow += y == height - 1;
+            }
+        }
+        // Drawn: the sky's first row is (25, 35, 95), the hills' last has
+        // less blue than that.
+        return pixels.front() == 0x19235F && (pixels.back() & 0xFF) < 60 && bare == 0;
+    };
+    ui::WaitUntil(count, 5000);
+    EXPECT_EQ(0, bare) << width << " x " << height << " picture";
+    EXPECT_EQ(0, bareInLastColumn);
+    EXPECT_EQ(0, bareInLastRow);
 }
 
 TEST_F(SombrelTest, AlarmTimeEnteredThroughTheMenuStartsTheAlarmProgramOnce) {

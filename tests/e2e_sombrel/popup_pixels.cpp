@@ -12,23 +12,10 @@ std::string PopupItemInk(HWND popup) {
     RECT rect;
     if (!GetWindowRect(popup, &rect)) return "";
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    const DWORD* pixels = static_cast<const DWORD*>(bits);
-    auto rgb = [](COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); };
-    const DWORD background = rgb(GetSysColor(COLOR_MENU));
-    const DWORD text = rgb(GetSysColor(COLOR_MENUTEXT));
+    const std::vector<DWORD> pixels = ui::ScreenPixels(rect);
+    if (pixels.empty()) return "";
+    const DWORD background = ui::PixelOf(GetSysColor(COLOR_MENU));
+    const DWORD text = ui::PixelOf(GetSysColor(COLOR_MENUTEXT));
     // An item's row: inked lines with gaps of at most two blank lines (the
     // gap between a text and its access-key underline).
     const int kMaxGapInRow = 2;
@@ -39,7 +26,7 @@ std::string PopupItemInk(HWND popup) {
     for (int y = margin; y <= height - margin; ++y) {
         bool inked = false, hasText = false;
         for (int x = margin; y < height - margin && x < width - margin; ++x) {
-            const DWORD pixel = pixels[y * width + x] & 0xFFFFFF;
+            const DWORD pixel = pixels[y * width + x];
             inked |= pixel != background;
             hasText |= pixel == text;
         }
@@ -52,10 +39,6 @@ std::string PopupItemInk(HWND popup) {
             inBand = bandHasText = false;
         }
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return ink;
 }
 

@@ -108,6 +108,32 @@ class ManifestCheck(unittest.TestCase):
         copy = self.edited(SOMBREL, b'uiAccess="false"', b'uiAccess="true" ')
         self.assertFails(copy, "asInvoker", "uiAccess")
 
+    def test_dpi_declaration_other_than_system_awareness_fails(self):
+        with open(SOMBREL, "rb") as f:
+            data = f.read()
+        # From the comment before the block to its end: room for other blocks.
+        start = data.index(b"<!--", data.index(b"</trustInfo>"))
+        end = data.index(b"</application>") + len(b"</application>")
+        v3 = b'<application xmlns="urn:schemas-microsoft-com:asm.v3"><windowsSettings>'
+        aware = b'<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">%s</dpiAware>'
+        closing = b"</windowsSettings></application>"
+        cases = [
+            (b"", "no dpiAware declaration"),
+            (v3 + aware % b"true/pm" + closing, "DPI awareness 'true/pm', not system ('true')"),
+            (v3 + aware % b"false" + closing, "DPI awareness 'false'"),
+            (v3 + aware % b"true" + aware % b"true" + closing, "not one dpiAware"),
+            (v3 + b"<dpiAware>true</dpiAware>" + closing, "not one dpiAware"),
+            (b'<application xmlns="urn:schemas-microsoft-com:asm.v3">' + aware % b"true" + b"</application>",
+             "not one dpiAware"),
+            (v3 + aware % b"true" + b'<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">'
+             b"PerMonitorV2</dpiAwareness>" + closing, "dpiAwareness element overrides"),
+        ]
+        for block, message in cases:
+            with self.subTest(block=block):
+                self.assertLessEqual(len(block), end - start)
+                copy = self.edited(SOMBREL, data[start:end], block.ljust(end - start))
+                self.assertFails(copy, "asInvoker", message)
+
     def test_other_processor_fails(self):
         with open(CALENDAR, "rb") as f:
             data = f.read()

@@ -54,6 +54,32 @@ TEST(Manifests, ClockAndCalendarRunAsInvoker) {
     }
 }
 
+// The DPI awareness the system reads from each program's manifest: the
+// system's dpi, so current Windows does not stretch the windows.
+TEST(Manifests, ProgramsAreAwareOfTheSystemDpi) {
+    // Declared by the headers only for Vista on, which this build does not target.
+    typedef BOOL(WINAPI * QuerySettings)(DWORD, HANDLE, PCWSTR, PCWSTR, PWSTR, SIZE_T, SIZE_T*);
+    const auto QueryActCtxSettingsW = reinterpret_cast<QuerySettings>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryActCtxSettingsW")));
+    ASSERT_NE(nullptr, QueryActCtxSettingsW);
+    for (int argument : {kUninstall, kSombrel, kCalendar}) {
+        const std::string path = ui::ArgumentPath(argument);
+        ACTCTXA request = {};
+        request.cbSize = sizeof request;
+        request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+        request.lpSource = path.c_str();
+        request.lpResourceName = MAKEINTRESOURCEA(1);
+        HANDLE context = CreateActCtxA(&request);
+        ASSERT_NE(INVALID_HANDLE_VALUE, context) << path;
+        wchar_t value[32] = L"";
+        SIZE_T written = 0;
+        EXPECT_TRUE(QueryActCtxSettingsW(0, context, nullptr, L"dpiAware", value, 32, &written))
+            << path << ": error " << GetLastError();
+        EXPECT_STREQ(L"true", value) << path;
+        ReleaseActCtx(context);
+    }
+}
+
 // Neither a program's manifest (1) nor a library's own (2).
 TEST(Manifests, LanguageLibraryHasNone) {
     for (WORD resource : {1, 2}) {

@@ -1,7 +1,7 @@
 """Writes 16-colour Windows icon files (.ico) from drawn images.
 
-An image is a square list of rows, top row first, whose side is a multiple of 8;
-each pixel is an index into PALETTE, or None where the icon is transparent.
+An image is a square list of rows, top row first, whose side is even (16, 20,
+24, 32, 40, 48: the sizes Windows asks for at 96 to 192 dpi); each pixel is an index into PALETTE, or None where the icon is transparent.
 The drawing scripts import this module; their output is committed, so the build
 needs no Python."""
 import struct
@@ -25,8 +25,8 @@ def _padded(row):
 def bitmap(image):
     """BITMAPINFOHEADER, palette, 4-bit colour rows and 1-bit mask rows, bottom row first."""
     size = len(image)
-    if size % 8 or any(len(row) != size for row in image):
-        raise ValueError('an icon image is square, its side a multiple of 8')
+    if size % 2 or any(len(row) != size for row in image):
+        raise ValueError('an icon image is square, its side even')
     colour, mask = b'', b''
     for row in reversed(image):
         indices = [0 if p is CLEAR else p for p in row]
@@ -34,7 +34,8 @@ def bitmap(image):
         bits = 0
         for p in row:
             bits = bits << 1 | (p is CLEAR)
-        mask += _padded(bits.to_bytes(size // 8, 'big'))
+        bits <<= -size % 8  # the row's last byte filled up on the right
+        mask += _padded(bits.to_bytes((size + 7) // 8, 'big'))
     header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
     palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in PALETTE)
     return header + palette + colour + mask

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's two icons as 16-colour .ico files (32x32 and 16x16).
+"""Draws the program's two icons as 16-colour .ico files, at every size Windows
+asks for from 96 to 192 dpi: 32, 40 and 48 (large icons), 16, 20 and 24 (small).
 
 Writes them next to this script; the output is committed, so the build needs no Python.
 
@@ -49,7 +50,7 @@ def image(draw, size):
 
 
 def write_icon(path, draw):
-    ico.write(path, [image(draw, size) for size in (32, 16)])
+    ico.write(path, [image(draw, size) for size in (32, 16, 48, 40, 24, 20)])
 
 
 write_icon(os.path.join(here, 'delete.ico'), delete_icon)

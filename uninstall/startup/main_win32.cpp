@@ -15,10 +15,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     OleInitialize(nullptr);
     HMODULE richEdit = LoadLibraryA("riched32.dll"); // registers the "RICHEDIT" class
     AppIcon = LoadIconA(ResourceModule, RESOURCE_ID_TEXT(IDI_ZELKOVA));
-    BoldFont =
-        CreateFontA(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                    "\xcb\xce\xcc\xe5"); // 宋体 in code page 936
+    // 12 pixels at 96 dpi, as tall as the line of the dialog font it sits in
+    // at every dpi.
+    HDC screen = GetDC(nullptr);
+    const int boldHeight = -MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 96);
+    ReleaseDC(nullptr, screen);
+    BoldFont = CreateFontA(boldHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE,
+                           "\xcb\xce\xcc\xe5"); // 宋体 in code page 936
 
     int exitCode = RunMode(ParseCommandLine(CommandLineTail(GetCommandLineA())));
 
