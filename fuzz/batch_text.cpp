@@ -16,23 +16,17 @@ constexpr int Attempts = 5; // deletion attempts before the program gives up
 // variable: the token then reads as nothing the program wrote.
 bool ReadTokens(const std::string& line, std::vector<std::string>* tokens) {
     tokens->clear();
-    for (std::size_t i = 0; i < line.size();) {
-        if (line[i] == ' ') {
-            ++i;
-            continue;
-        }
+    for (std::size_t i = 0; (i = line.find_first_not_of(' ', i)) != std::string::npos;) {
         const bool quoted = line[i] == '"';
-        const std::size_t end = quoted ? line.find('"', i + 1) : line.find(' ', i);
-        if (quoted && end == std::string::npos) return false;
-        const std::string raw =
-            line.substr(i + quoted, (end == std::string::npos ? line.size() : end) - i - quoted);
+        const std::size_t end = std::min(line.find(quoted ? '"' : ' ', i + 1), line.size());
+        if (quoted && end == line.size()) return false;
         std::string token;
-        for (std::size_t k = 0; k < raw.size(); ++k) {
-            if (raw[k] == '%' && (k + 1 >= raw.size() || raw[++k] != '%')) return false;
-            token += raw[k];
+        for (std::size_t k = i + quoted; k < end; ++k) {
+            if (line[k] == '%' && (k + 1 >= end || line[++k] != '%')) return false;
+            token += line[k];
         }
         tokens->push_back(token);
-        i = end == std::string::npos ? line.size() : end + 1;
+        i = end + 1;
     }
     return true;
 }

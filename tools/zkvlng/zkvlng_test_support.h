@@ -11,7 +11,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -32,9 +32,7 @@ inline std::string Ansi(const char* utf8) {
 
 inline std::string ReadAll(const char* path) {
     std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // A file in /tmp, removed with the object.
