@@ -10,7 +10,7 @@ namespace {
 
 class Translators : public ::testing::Test {
   protected:
-    test_files::ScratchFolder folder{"translators"};
+    ScratchFolder folder{"translators"};
     const std::string program = folder / "uninstall.exe";
     ui::Process process{};
 

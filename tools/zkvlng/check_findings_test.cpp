@@ -4,12 +4,6 @@
 
 namespace {
 
-std::string In(unsigned codePage, const char* utf8) {
-    std::string out;
-    EXPECT_TRUE(CodePageOf(codePage).FromUtf8(utf8, &out)) << utf8;
-    return out;
-}
-
 std::string Utf16(const std::string& ascii, const char* mark) {
     std::string out = mark;
     for (char c : ascii)
@@ -21,7 +15,7 @@ TEST(CheckFindings, EachFaultWithItsMessageAndLine) {
     const std::string caption = FindString(ProgramTexts(), IDS_UNINSTALL_CAPTION)->key;
     const std::string title = Find(ProgramTexts(), "DONEDLG title")->key;
     const std::string scale = Find(SpecialEntries(), "DONEDLG scale")->key;
-    const std::string un = In(936, "運"), sa = In(932, "能"), hi = In(936, "祝您好");
+    const std::string un = Ansi("運"), sa = Ansi("能", 932), hi = Ansi("祝您好");
     auto line = [](const std::string& key, const std::string& value) {
         return Head + key + "=\"" + value + "\"\r\n";
     };
@@ -66,7 +60,7 @@ TEST(CheckFindings, EachFaultWithItsMessageAndLine) {
         {936, line(caption, "卸载"), true, -1, "this file is UTF-8; save it in code page 936", false},
         {949, "\xEF\xBB\xBF" + line(caption, "안녕"), true, -1,
          "this file is UTF-8; save it in code page 949", false},
-        {936, "\xEF\xBB\xBF" + line(caption, In(936, "卸载")), true, 1, "the file starts with a "
+        {936, "\xEF\xBB\xBF" + line(caption, Ansi("卸载")), true, 1, "the file starts with a "
          "UTF-8 signature; the program skips it with everything before the marker line, but save "
          "the file in code page 936 without it", true},
         {936, line(caption, "one") + "; x\r\n" + caption + "=\"two\"\r\n", true, 5, dup, false},
@@ -79,9 +73,9 @@ TEST(CheckFindings, EachFaultWithItsMessageAndLine) {
         // Read as written: 0x5C doubled (as the template writes it) or before
         // an ordinary letter, a 932 text of such characters, scales the
         // program reads, a short last line, blanks after the closing quote.
-        {936, line(caption, un + "\\" + In(936, "動")), true, 0, "", false},
+        {936, line(caption, un + "\\" + Ansi("動")), true, 0, "", false},
         {936, line(caption, un + "A"), true, 0, "", false},
-        {932, line("12345678", In(932, "ソフト表示")), false, 0, "", false},
+        {932, line("12345678", Ansi("ソフト表示", 932)), false, 0, "", false},
         {936, line(scale, "115%*100%"), false, 0, "", false},
         {936, line(scale, " 115*100"), false, 0, "", false},
         {936, Head + title + "=\"Done\"", true, 0, "", false},

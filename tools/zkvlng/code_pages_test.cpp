@@ -3,23 +3,8 @@
 // command line, and the language-library listing.
 #include "tools/zkvlng/zkvlng_test_support.h"
 #include "uninstall/localisation/translation_key.h"
-#include <sys/wait.h>
 
 namespace {
-
-// Output (standard output, then standard error) and exit code of the tool.
-int Tool(const std::string& arguments, std::string* out, std::string* err = nullptr) {
-    TempFile errors("");
-    FILE* p =
-        popen(("LC_ALL=C.UTF-8 " ZKVLNG_TOOL " " + arguments + " 2>" + errors.path).c_str(), "r");
-    char buffer[4096];
-    out->clear();
-    for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, p)) > 0;)
-        out->append(buffer, got);
-    const int status = pclose(p);
-    if (err) *err = ReadAll(errors.path);
-    return WEXITSTATUS(status);
-}
 
 TEST(CodePages, LeadBytesAreTheSystemsOwn) {
     // The lead-byte ranges Windows documents, where the conversion knows them.
