@@ -196,28 +196,19 @@ TEST(Check, BytesNotInTheCodePage) {
 }
 
 TEST(CommandLine, ExitCodesAndKey) {
-    const std::string tool = ZKVLNG_TOOL;
-    auto run = [&](const std::string& arguments, std::string* out) {
-        FILE* p = popen((tool + " " + arguments + " 2>&1").c_str(), "r");
-        char buffer[4096];
-        out->clear();
-        for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, p)) > 0;)
-            out->append(buffer, got);
-        return WEXITSTATUS(pclose(p));
-    };
     std::string out;
     TempFile made("");
-    EXPECT_EQ(0, run(std::string("template ") + ZKVLNG_PROGRAM + " > " + made.path, &out));
-    EXPECT_EQ(0, run(std::string("check ") + made.path + " " + ZKVLNG_PROGRAM, &out)) << out;
+    EXPECT_EQ(0, Tool(std::string("template ") + ZKVLNG_PROGRAM + " > " + made.path, &out));
+    EXPECT_EQ(0, Tool(std::string("check ") + made.path + " " + ZKVLNG_PROGRAM, &out)) << out;
     EXPECT_NE(std::string::npos, out.find("0 error(s)"));
     TempFile bad(Head + "junk\r\n");
-    EXPECT_EQ(1, run(std::string("check ") + bad.path, &out));
+    EXPECT_EQ(1, Tool(std::string("check ") + bad.path, &out));
     EXPECT_NE(std::string::npos, out.find(std::string(bad.path) + ":3: error:")) << out;
-    EXPECT_EQ(0, run("key abc", &out));
+    EXPECT_EQ(0, Tool("key abc", &out));
     EXPECT_EQ("92ab48be\n", out);
-    EXPECT_EQ(0, run("key --codepage 1252 --dialog SETUPDLG ''", &out));
+    EXPECT_EQ(0, Tool("key --codepage 1252 --dialog SETUPDLG ''", &out));
     EXPECT_EQ("9b889d24\n", out);
-    EXPECT_EQ(2, run("key", &out));
+    EXPECT_EQ(2, Tool("key", &out));
 }
 
 } // namespace

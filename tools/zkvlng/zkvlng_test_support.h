@@ -11,8 +11,9 @@
 #include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
+#include <iterator>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 
 inline const CodePage& CodePageOf(unsigned number) {
@@ -24,17 +25,15 @@ inline const CodePage& CodePageOf(unsigned number) {
 
 inline const CodePage& Gbk = CodePageOf(936);
 
-inline std::string Ansi(const char* utf8) {
+inline std::string Ansi(const char* utf8, unsigned codePage = 936) {
     std::string out;
-    EXPECT_TRUE(Gbk.FromUtf8(utf8, &out));
+    EXPECT_TRUE(CodePageOf(codePage).FromUtf8(utf8, &out)) << utf8;
     return out;
 }
 
 inline std::string ReadAll(const char* path) {
     std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // A file in /tmp, removed with the object.
@@ -80,6 +79,20 @@ inline const SourceText* FindString(const std::vector<SourceText>& texts, int id
 
 inline std::string Entry(const SourceText* source, const std::string& value) {
     return source->key + "=\"" + value + "\"\r\n";
+}
+
+// Output and exit code of the tool, standard error apart (or nowhere).
+inline int Tool(const std::string& arguments, std::string* out, std::string* err = nullptr) {
+    TempFile errors("");
+    FILE* p =
+        popen(("LC_ALL=C.UTF-8 " ZKVLNG_TOOL " " + arguments + " 2>" + errors.path).c_str(), "r");
+    char buffer[4096];
+    out->clear();
+    for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, p)) > 0;)
+        out->append(buffer, got);
+    const int status = pclose(p);
+    if (err) *err = ReadAll(errors.path);
+    return WEXITSTATUS(status);
 }
 
 // The findings of a file with the program's texts, as "line: message".
