@@ -1,6 +1,6 @@
 # make test  installs what is missing, builds all three presets and runs every test
 # make demo  stages Zelkova in a throwaway Wine prefix, runs setup and uninstall, reports
-# make ship  the i686 programs only, in build/win32
+# make ship  the i686 programs only, in build/win32, with their checks and the tests of the checks
 # make fuzz  builds the fuzz targets with clang and runs each for FUZZ_SECONDS
 .PHONY: all deps format-check native win64 win32 test test-native test-win64 ship demo fuzz clean
 
@@ -38,6 +38,7 @@ test-win64: win64
 
 ship: win32
 	tools/pe-check.sh $(addprefix build/win32/,$(SHIPPED))
+	tools/run-ctest.sh build/win32 ship
 	@for f in $(addprefix build/win32/,$(SHIPPED_FILES)); do test -f $$f || { echo "missing $$f"; exit 1; }; done
 
 test: format-check test-native test-win64 ship

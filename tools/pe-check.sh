@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the shipped i686 programs: machine i386, GUI subsystem 4.0, imports
-# from system DLLs only, and the manifest: each program asks for its execution
+# from system DLLs only, each of them exported by Windows 95 and NT 4.0 as
+# tools/pe-imports.table lists it (tools/pe-imports.py), and the manifest: each program asks for its execution
 # level (see level_of), the language library carries none.
 #   tools/pe-check.sh file.exe|file.dll ...
 set -euo pipefail
@@ -30,6 +31,7 @@ for file in "$@"; do
   for dll in $imports; do
     [[ "$allowed" == *" $dll "* ]] || fail "imports $dll"
   done
+  "$here/pe-imports.py" check "$file" || fail "imports a function the table does not allow"
   level=$(level_of "$file")
   "$here/pe-manifest.py" check "$file" "$level" || fail "manifest is not the one for level $level"
   # The manifest's common-controls 6.0 must be loaded with the program.

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,24 @@ bool AnyBoxVisible() {
          w = FindWindowExA(nullptr, w, ui::kDialogClass, nullptr))
         if (IsWindowVisible(w)) return true;
     return false;
+}
+
+// Every top-level window of every process, shown or not (a console's
+// window among them), as "class (process id)".
+std::set<std::string> TopLevelWindows() {
+    std::set<std::string> found;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            char name[256] = "";
+            GetClassNameA(window, name, sizeof name);
+            DWORD id = 0;
+            GetWindowThreadProcessId(window, &id);
+            reinterpret_cast<std::set<std::string>*>(list)->insert(std::string(name) + " (" +
+                                                                   std::to_string(id) + ")");
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 // Files and folders below root whose name mentions Zelkova.
@@ -628,6 +647,75 @@ TEST_F(Uninstall, TheBatchFileIsHandedToTheInterpreterOfTheSystemsFamily) {
     DeleteFileA(log.c_str());
     DeleteFileA(BatchInTemp().c_str());
     RemoveStaging();
+}
+
+// A damaged language library and a program group that cannot be deleted:
+// the silent uninstall still shows nothing, no system or shell box and no
+// window of the batch run's interpreter, not even a hidden one.
+TEST_F(Uninstall, SilentlyWithADamagedLibraryAndAGroupInUseNoWindowAppears) {
+    Stage(true);
+    RunSetup();
+    // The sample library cut in half: its sections reach past the file's end.
+    ASSERT_TRUE(CopyFileA(ui::ArgumentPath(8).c_str(), In("zkvlng.dll").c_str(), FALSE));
+    HANDLE cut =
+        CreateFileA(In("zkvlng.dll").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(cut, INVALID_HANDLE_VALUE);
+    SetFilePointer(cut, static_cast<LONG>(GetFileSize(cut, nullptr) / 2), nullptr, FILE_BEGIN);
+    EXPECT_TRUE(SetEndOfFile(cut));
+    CloseHandle(cut);
+    const std::string group = test_links::SpecialFolder(CSIDL_PROGRAMS) + "\\Zelkova";
+    HANDLE held = CreateFileA((group + "\\Zelkova.lnk").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    const std::set<std::string> before = TopLevelWindows();
+    std::set<std::string> appeared;
+    // Started without a console of its own to lend, as from Explorer.
+    std::string line = "\"" + program + "\" /uninstall /s";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, DETACHED_PROCESS,
+                               nullptr, "C:\\windows", &startup, &info));
+    CloseHandle(info.hThread);
+    process = {info.hProcess, info.dwProcessId};
+    EXPECT_TRUE(ui::WaitUntil(
+        [&] {
+            for (const std::string& window : TopLevelWindows())
+                if (!before.count(window)) appeared.insert(window);
+            return WaitForSingleObject(process.handle, 0) == WAIT_OBJECT_0 && !Exists(program) &&
+                   !Exists(BatchInTemp());
+        },
+        20000));
+    EXPECT_EQ(appeared, std::set<std::string>{});
+    DWORD code = 1;
+    EXPECT_TRUE(ui::WaitForExit(process.handle, 0, &code));
+    EXPECT_EQ(code, 0u);
+    CloseHandle(held);
+    test_links::RemoveZelkovaLinks();
+    RemoveStaging();
+}
+
+// With the English library beside the program every box of the uninstall
+// is English, those after the removal too: their texts are read before the
+// library is let go.
+TEST_F(Uninstall, TheLanguageLibrarySpeaksToTheLastBox) {
+    Stage(true);
+    ASSERT_TRUE(CopyFileA(ui::ArgumentPath(8).c_str(), In("zkvlng.dll").c_str(), FALSE));
+    caption = "Uninstall Zelkova";
+    HoldTheShellExtension();
+    HWND confirmation = StartUninstall();
+    ASSERT_NE(confirmation, nullptr);
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(confirmation)),
+              "Do you really want to uninstall Zelkova?");
+    ui::AnswerMessageBox(confirmation, IDYES);
+    HWND notice = WaitForNextBox(confirmation);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(notice)), "Uninstall completed\nThe remaining files in " +
+                                                        ui::Utf8(folder) +
+                                                        " will be removed when Windows restarts");
+    ui::AnswerMessageBox(notice, IDOK);
+    ExpectTheProgramGoneThenLetGo();
 }
 
 } // namespace

@@ -4,7 +4,10 @@
 class ErrorReporter {
   public:
     static constexpr int OutOfMemoryCode = 8;
-    // Ends the program with the error code 8; does not return.
+    // A silent run ("/s") ends without the box.
+    bool silent = false;
+    // Tells the user (unless silent) and ends the program with the error
+    // code 8; does not return.
     [[noreturn]] void OutOfMemory();
 };
 

@@ -1,6 +1,7 @@
 #include "uninstall/common/shell.h"
 #include "uninstall/common/join_path.h"
 #include "uninstall/common/paths.h"
+#include "uninstall/common/system_calls.h"
 #include "uninstall/common/text.h"
 #include <shlobj.h>
 #include <shellapi.h>
@@ -47,8 +48,9 @@ bool ShellDelete(const char* path) {
     SHFILEOPSTRUCTA operation = {};
     operation.wFunc = FO_DELETE;
     operation.pFrom = list;
-    operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION;
-    return SHFileOperationA(&operation) == 0;
+    // No progress, no question and no error box: a failure is the result.
+    operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
+    return System.shellFileOperation(&operation) == 0;
 }
 
 bool LaunchProgram(char* commandLine) {

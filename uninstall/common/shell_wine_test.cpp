@@ -1,8 +1,10 @@
 #include "uninstall/common/shell.h"
+#include "uninstall/common/system_calls.h"
 #include "tests/support/files.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -39,6 +41,33 @@ TEST(ShellDelete, RemovesOneFileAndRefusesRoots) {
         EXPECT_FALSE(ShellDelete(buffer)) << root;
     }
     EXPECT_TRUE(Exists("C:\\windows"));
+}
+
+// What ShellDelete hands the shell, recorded instead of deleting.
+std::vector<SHFILEOPSTRUCTA> passed;
+int WINAPI RecordOperation(LPSHFILEOPSTRUCTA operation) {
+    passed.push_back(*operation);
+    return ERROR_ACCESS_DENIED; // as for a folder in use
+}
+
+// Every shell file operation of the program goes through ShellDelete: the
+// shell may show no progress, no question and no error box of its own.
+TEST(ShellDelete, AsksTheShellForNoWindowOfAnyKind) {
+    ScratchFolder folder("zk-delete-flags");
+    const std::string file = folder / "c.txt";
+    test_files::Write(file, "c");
+    passed.clear();
+    System.shellFileOperation = RecordOperation;
+    for (const std::string& path : {folder.path, file})
+        EXPECT_FALSE(ShellDelete(path.c_str())) << path;
+    RestoreSystemCalls();
+    ASSERT_EQ(passed.size(), 2u);
+    for (const SHFILEOPSTRUCTA& operation : passed) {
+        EXPECT_EQ(operation.hwnd, nullptr);
+        EXPECT_EQ(operation.wFunc, static_cast<UINT>(FO_DELETE));
+        EXPECT_EQ(operation.fFlags, FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI);
+    }
+    EXPECT_TRUE(Exists(file));
 }
 
 TEST(LaunchProgram, StartsWithoutWaiting) {

@@ -41,6 +41,12 @@ void LanguageResources::LocalizeDialog(const char* dialogName, HWND dialog) cons
         SetWindowPos(dialog, nullptr, 0, 0, k.right * xs / 100 + frameX,
                      k.bottom * ys / 100 + frameY, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
     TranslateWindowText(*this, dialog, dialogName, true);
+    // A dialog laid out right to left places its controls from its right
+    // edge, which the resize has just moved: their distance from it is
+    // measured in the resized dialog.
+    const bool mirrored = (GetWindowLongPtrA(dialog, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+    RECT resized = w;
+    if (scaled && mirrored) GetWindowRect(dialog, &resized);
 
     int topOffset = frameY - GetSystemMetrics(SM_CYDLGFRAME);
     HWND first = GetWindow(dialog, GW_CHILD);
@@ -50,7 +56,8 @@ void LanguageResources::LocalizeDialog(const char* dialogName, HWND dialog) cons
         if (scaled) {
             RECT r;
             GetWindowRect(child, &r);
-            int x = (r.left - w.left - frameX / 2) * xs / 100;
+            int fromEdge = mirrored ? resized.right - r.right : r.left - w.left;
+            int x = (fromEdge - frameX / 2) * xs / 100;
             int y = (r.top - w.top - topOffset) * ys / 100;
             int width = (r.right - r.left + 1) * xs / 100;
             int height = (r.bottom - r.top + 1) * ys / 100 + DropDownHeight(child, ys);

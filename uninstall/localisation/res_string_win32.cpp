@@ -25,17 +25,28 @@ const char* ResString(int id) {
     return text;
 }
 
-void FormatResString(int id, const char* argument, char* buffer, std::size_t size) {
-    char own[TextSize];
-    const char* format = ResString(id);
-    if (!IsSingleTextFormat(format)) {
-        if (!LoadStringA(ProgramModule, id, own, sizeof own) || !IsSingleTextFormat(own))
-            CopyWhole(own, sizeof own, "%s");
-        format = own;
+void ResFormat(int id, char* format, std::size_t size) {
+    const char* text = ResString(id);
+    if (IsSingleTextFormat(text)) {
+        CopyCut(format, size, text);
+        return;
     }
+    char own[TextSize];
+    if (!LoadStringA(ProgramModule, id, own, sizeof own) || !IsSingleTextFormat(own))
+        CopyWhole(own, sizeof own, "%s");
+    CopyCut(format, size, own);
+}
+
+void FormatText(const char* format, const char* argument, char* buffer, std::size_t size) {
     // A path of 1,024 bytes and a string of 255 always fit; the cut to the
     // caller's buffer never splits a character.
     char whole[TextSize + 1024 + 1];
     FormatWhole(whole, sizeof whole, format, argument);
     CopyCut(buffer, size, whole);
+}
+
+void FormatResString(int id, const char* argument, char* buffer, std::size_t size) {
+    char format[TextSize];
+    ResFormat(id, format, sizeof format);
+    FormatText(format, argument, buffer, size);
 }

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "uninstall/common/system_calls.h"
 #include "uninstall/removal/batch_file.h"
 #include "uninstall/removal/batch_text.h"
 #include "tests/support/call_site.h"
@@ -37,6 +39,40 @@ TEST(CommandInterpreter, FallsBackToTheSystemsOwnWithoutComspec) {
     EXPECT_TRUE(CommandInterpreter(out, sizeof out, false));
     EXPECT_EQ(std::string(out), std::string(windows) + "\\command.com");
     EXPECT_FALSE(CommandInterpreter(out, 8, true));
+}
+
+// What StartBatch hands CreateProcessA, recorded instead of starting.
+struct Start {
+    std::string commandLine;
+    DWORD flags;
+    STARTUPINFOA startup;
+};
+std::vector<Start> starts;
+BOOL WINAPI RecordStart(LPCSTR, LPSTR commandLine, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES,
+                        BOOL, DWORD flags, LPVOID, LPCSTR, LPSTARTUPINFOA startup,
+                        LPPROCESS_INFORMATION) {
+    starts.push_back({commandLine, flags, *startup});
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    return FALSE;
+}
+
+// The interpreter of the batch run gets no console window on the NT family,
+// not even a hidden one; the 95 family's command.com runs detached.
+TEST(StartBatch, TheInterpretersCreationFlagsPerFamily) {
+    const struct {
+        bool ntFamily;
+        DWORD flags;
+    } cases[] = {{true, CREATE_NO_WINDOW}, {false, DETACHED_PROCESS}};
+    for (const auto& c : cases) {
+        starts.clear();
+        System.createProcess = RecordStart;
+        EXPECT_FALSE(StartBatch("C:\\temp\\Uninstall_Zkv.Bat", c.ntFamily));
+        RestoreSystemCalls();
+        ASSERT_EQ(starts.size(), 1u) << c.ntFamily;
+        EXPECT_EQ(starts[0].flags, c.flags) << c.ntFamily;
+        EXPECT_NE(starts[0].commandLine.find(" /c \"C:\\temp\\Uninstall_Zkv.Bat\""),
+                  std::string::npos);
+    }
 }
 
 // A program folder whose names hold "%", blanks and Chinese characters: the

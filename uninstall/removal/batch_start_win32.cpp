@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "uninstall/common/format.h"
+#include "uninstall/common/system_calls.h"
 #include "uninstall/removal/batch_file.h"
 
 namespace {
@@ -44,9 +45,11 @@ bool StartBatch(const char* batchPath, bool ntFamily) {
         startup.hStdError = nul;
     }
     PROCESS_INFORMATION process = {};
-    bool started =
-        CreateProcessA(nullptr, commandLine, nullptr, nullptr, TRUE,
-                       ntFamily ? 0 : DETACHED_PROCESS, nullptr, nullptr, &startup, &process) != 0;
+    // On the NT family the interpreter gets no console at all: a hidden one
+    // may still be shown, minimised, by a terminal other than the console host.
+    bool started = System.createProcess(nullptr, commandLine, nullptr, nullptr, TRUE,
+                                        ntFamily ? CREATE_NO_WINDOW : DETACHED_PROCESS, nullptr,
+                                        nullptr, &startup, &process) != 0;
     if (started) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);

@@ -24,21 +24,38 @@ constexpr int MessageSize = 512;
 constexpr const char* HelpIndexFiles[] = {"zelkova.gid", "zelkova.fts"};
 } // namespace
 
-// "Uninstall completed", a line break and the string detail with path.
-static void ShowRemovalNotice(int detail, const char* path) {
+// The texts of the notices that can follow the removal, read while the
+// language library is loaded: it is released before the files are removed.
+struct NoticeTexts {
+    char caption[256];
+    char done[256];
+    char atRestart[256]; // formats with one "%s"
+    char byHand[256];
+};
+
+static void ReadNoticeTexts(NoticeTexts* texts) {
+    CopyCut(texts->caption, sizeof texts->caption, ResString(IDS_UNINSTALL_CAPTION));
+    CopyCut(texts->done, sizeof texts->done, ResString(IDS_UNINSTALL_DONE));
+    ResFormat(IDS_DELETE_AT_RESTART, texts->atRestart, sizeof texts->atRestart);
+    ResFormat(IDS_DELETE_BY_HAND, texts->byHand, sizeof texts->byHand);
+}
+
+// "Uninstall completed", a line break and the detail formatted with path.
+static void ShowRemovalNotice(const NoticeTexts& texts, const char* detail, const char* path) {
     char text[MessageSize];
-    CopyCut(text, sizeof text, ResString(IDS_UNINSTALL_DONE));
+    CopyCut(text, sizeof text, texts.done);
     std::size_t length = std::strlen(text);
     if (length + 2 < sizeof text) {
         text[length++] = '\n';
-        FormatResString(detail, path, text + length, sizeof text - length);
+        FormatText(detail, path, text + length, sizeof text - length);
     }
-    MessageBoxA(nullptr, text, ResString(IDS_UNINSTALL_CAPTION),
-                MB_ICONINFORMATION | MB_SETFOREGROUND);
+    MessageBoxA(nullptr, text, texts.caption, MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
 
 void ShowManualRemovalNotice(const char* path) {
-    ShowRemovalNotice(IDS_DELETE_BY_HAND, path);
+    NoticeTexts texts;
+    ReadNoticeTexts(&texts);
+    ShowRemovalNotice(texts, texts.byHand, path);
 }
 
 static void ShowListFileError() {
@@ -101,6 +118,8 @@ int RunUninstall(bool silent) {
         MessageBoxA(nullptr, ResString(IDS_CONFIRM_UNINSTALL), ResString(IDS_UNINSTALL_CAPTION),
                     MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) != IDYES)
         return 0; // declined: nothing changed
+    NoticeTexts notices = {};
+    if (!silent) ReadNoticeTexts(&notices);
     Leftovers left = Leftovers::None;
     if (!inFolder || !RemoveInstallation(folder, program, &left)) {
         if (!silent) ShowListFileError();
@@ -109,12 +128,13 @@ int RunUninstall(bool silent) {
     char batch[PathSize];
     if (!WriteBatch(program, silent, batch, sizeof batch)) {
         // The program file and its folder stay: the user must remove them.
-        if (!silent) ShowManualRemovalNotice(shownFolder);
+        if (!silent) ShowRemovalNotice(notices, notices.byHand, shownFolder);
         return result(UninstallNoFinalStep);
     }
     // Told before the batch run starts, which must find this process gone.
     if (left != Leftovers::None && !silent)
-        ShowRemovalNotice(left == Leftovers::Scheduled ? IDS_DELETE_AT_RESTART : IDS_DELETE_BY_HAND,
+        ShowRemovalNotice(notices,
+                          left == Leftovers::Scheduled ? notices.atRestart : notices.byHand,
                           shownFolder);
     // The batch run starts in the parent folder, so that the program folder
     // is nobody's current directory when it is removed.
@@ -122,7 +142,7 @@ int RunUninstall(bool silent) {
     if (!StartBatch(batch, WinNtVersion() != 0)) {
         DeleteFileA(batch);
         if (!silent && left != Leftovers::NotScheduled) // not told to delete the folder yet
-            ShowManualRemovalNotice(shownFolder);
+            ShowRemovalNotice(notices, notices.byHand, shownFolder);
         return result(UninstallNoFinalStep);
     }
     ExitProcess(static_cast<UINT>(result(left == Leftovers::None        ? UninstallStarted

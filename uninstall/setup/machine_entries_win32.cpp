@@ -26,12 +26,15 @@
 #include "uninstall/setup/quoted_path.h"
 
 namespace {
-// Bytes of the file at path; 0 for a folder or nothing.
+// Bytes of the file at path; 0 for a folder, a pattern or nothing. Read
+// from the folder entry (GetFileAttributesExA is missing on Windows 95).
 ULONGLONG FileBytes(const char* path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return 0;
+    if (std::strpbrk(path, "*?")) return 0; // never part of a name: a pattern
+    WIN32_FIND_DATAA data;
+    HANDLE found = FindFirstFileA(path, &data);
+    if (found == INVALID_HANDLE_VALUE) return 0;
+    FindClose(found);
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return 0;
     return (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 

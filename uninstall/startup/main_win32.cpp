@@ -3,6 +3,7 @@
 // that stopped, which reports why in its exit code.
 #include <windows.h>
 #include <ole2.h>
+#include "uninstall/common/error_reporter.h"
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/localisation/language_resources.h"
 #include "uninstall/res/resource_ids.h"
@@ -10,6 +11,10 @@
 #include "uninstall/startup/run_mode.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // Read first, so that a silent run is silent from the start: the
+    // translation file is read before the mode runs.
+    const CommandLine commandLine = ParseCommandLine(CommandLineTail(GetCommandLineA()));
+    Errors.silent = commandLine.silent;
     LanguagePack.Load(instance);
     Translations.Load("uninstall.lng");
     OleInitialize(nullptr);
@@ -25,7 +30,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                            DEFAULT_PITCH | FF_DONTCARE,
                            "\xcb\xce\xcc\xe5"); // 宋体 in code page 936
 
-    int exitCode = RunMode(ParseCommandLine(CommandLineTail(GetCommandLineA())));
+    int exitCode = RunMode(commandLine);
 
     if (richEdit) FreeLibrary(richEdit);
     OleUninitialize();
