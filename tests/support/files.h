@@ -27,6 +27,20 @@ inline void Write(const std::string& path, const std::string& bytes, CallSite at
     CloseHandle(file);
 }
 
+// The whole file at path; empty when it cannot be read.
+inline std::string Read(const std::string& path) {
+    std::string bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
+        bytes.append(chunk, read);
+    CloseHandle(file);
+    return bytes;
+}
+
 // Removes a folder with everything below it, read-only files too; a
 // missing folder (or none named) is no error.
 inline void RemoveTree(const std::string& folder) {

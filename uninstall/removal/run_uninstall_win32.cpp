@@ -119,7 +119,7 @@ int RunUninstall(bool silent) {
     // The batch run starts in the parent folder, so that the program folder
     // is nobody's current directory when it is removed.
     SetCurrentDirectoryA("..");
-    if (!StartBatch(batch, WinNtVersion() != 0)) {
+    if (!StartBatch(batch, WinNtVersion())) {
         DeleteFileA(batch);
         if (!silent && left != Leftovers::NotScheduled) // not told to delete the folder yet
             ShowManualRemovalNotice(shownFolder);
