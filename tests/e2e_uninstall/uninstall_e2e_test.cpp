@@ -601,7 +601,8 @@ TEST_F(Uninstall, AnInterpreterThatCannotStartLeadsToTheNoticeForTheFolder) {
 TEST_F(Uninstall, AProgramFolderThatCannotBeMadeCurrentChangesNothingElsewhere) {
     // A folder named in Hebrew, which code page 936 cannot spell: the
     // program's ANSI path names a folder that does not exist. The uninstall
-    // is started from a folder with a list file of its own.
+    // is started from a folder with a list file of its own, and refuses at
+    // once: its folder's name cannot be used.
     const std::wstring hebrew = L"C:\\zk-\u05D0\u05D1";
     const std::wstring hebrewProgram = hebrew + L"\\uninstall.exe";
     ASSERT_TRUE(CreateDirectoryW(hebrew.c_str(), nullptr));
@@ -624,12 +625,14 @@ TEST_F(Uninstall, AProgramFolderThatCannotBeMadeCurrentChangesNothingElsewhere) 
                                L"C:\\zk-elsewhere", &startup, &info));
     CloseHandle(info.hThread);
     process = {info.hProcess, info.dwProcessId};
-    HWND box = ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id);
-    ASSERT_NE(box, nullptr);
-    ui::AnswerMessageBox(box, IDYES);
-    HWND error = WaitForNextBox(box);
+    HWND error = ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id);
     ASSERT_NE(error, nullptr);
-    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(error)), "无法打开列表文件 Uninstall.lst");
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(error))
+                  .rfind("此文件夹的名称无法在本系统的语言设置下使用。请重命名该文件夹，或手动删除 "
+                         "Zelkova：\n",
+                         0),
+              0u)
+        << ui::Utf8(ui::MessageBoxText(error));
     ui::AnswerMessageBox(error, IDOK);
     DWORD code;
     EXPECT_TRUE(ui::WaitForExit(process.handle, 10000, &code));

@@ -100,14 +100,16 @@ bool BootDeletions::Finish() {
 bool BootDeletions::WriteWininit() const {
     char folder[MAX_PATH], name[PathSize], fresh[MAX_PATH];
     UINT length = GetWindowsDirectoryA(folder, sizeof folder);
-    if (length == 0 || length >= sizeof folder || !JoinPath(name, sizeof name, folder, "WININIT.INI"))
+    if (length == 0 || length >= sizeof folder ||
+        !JoinPath(name, sizeof name, folder, "WININIT.INI"))
         return false;
 
     DWORD read = 0;
     HANDLE file =
         CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
-        bool whole = ReadFile(file, WininitBefore, WininitSize, &read, nullptr) && read < WininitSize;
+        bool whole =
+            ReadFile(file, WininitBefore, WininitSize, &read, nullptr) && read < WininitSize;
         CloseHandle(file);
         if (!whole) return false; // never cut another program's lines
     } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
