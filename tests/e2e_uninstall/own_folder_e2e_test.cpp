@@ -22,9 +22,9 @@ const char* const ListText = "Zelkova.exe\r\nzkvext.dll\r\nuninstall.exe\r\nUnin
 
 std::wstring Wide(const std::string& ansi) {
     std::wstring wide(ansi.size() + 1, L'\0');
-    wide.resize(MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &wide[0],
-                                    static_cast<int>(wide.size())) -
-                1);
+    wide.resize(
+        MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &wide[0], static_cast<int>(wide.size())) -
+        1);
     return wide;
 }
 
@@ -182,7 +182,8 @@ TEST_F(OwnFolder, EveryModeThatChangesSomethingRefusesAndChangesNothing) {
         EXPECT_EQ(Files(Plain), plainFiles);
         EXPECT_EQ(Files(Wide(lookAlike)), lookAlikeFiles);
     }
-    EXPECT_EQ(registry_snapshot::Lines(registry), registry_snapshot::Lines(registry_snapshot::Registry()));
+    EXPECT_EQ(registry_snapshot::Lines(registry),
+              registry_snapshot::Lines(registry_snapshot::Registry()));
 }
 
 } // namespace

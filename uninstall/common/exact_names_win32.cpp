@@ -39,8 +39,7 @@ bool ProgramFolderIsExact(wchar_t* folder, std::size_t size) {
     if (length > 1 && folder[length - 2] != L':') --length;
     folder[length] = L'\0';
     return length > 0 && GetProgramPath(program, sizeof program) &&
-           ProgramFolder(program, ansiFolder, sizeof ansiFolder) &&
-           ReadsBackAs(ansiFolder, folder);
+           ProgramFolder(program, ansiFolder, sizeof ansiFolder) && ReadsBackAs(ansiFolder, folder);
 }
 
 bool CurrentDirectoryIsExact(wchar_t* folder, std::size_t size) {
