@@ -42,8 +42,14 @@ ship: win32
 
 test: format-check test-native test-win64 ship
 
-demo: win64
-	tools/demo.sh
+# The build's output goes to a log, shown only when the build fails.
+DEMO_LOG = build/demo-build.log
+demo: deps
+	@echo "demo: building the win64 programs and stand-ins (log: $(DEMO_LOG))"
+	@mkdir -p build
+	@{ cmake --preset win64 && cmake --build build/win64 -j $(JOBS); } >$(DEMO_LOG) 2>&1 || \
+	  { cat $(DEMO_LOG); echo "demo: the build failed"; exit 1; }
+	@tools/demo.sh
 
 fuzz:
 	@tools/install-deps.sh fuzz

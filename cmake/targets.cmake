@@ -10,8 +10,10 @@
 #   zk_host_program(name SOURCES ... [LIBS ...])   program for this machine,
 #                                                 native preset only (tools)
 #   zk_native_test(name SOURCES ... [LIBS ...])    GoogleTest, native preset
-#   zk_wine_test(name SOURCES ... [LIBS ...] [ARGS ...] [DEPENDS ...])
-#                                                 GoogleTest, win64 under Wine
+#   zk_wine_test(name SOURCES ... [LIBS ...] [ARGS ...] [DEPENDS ...]
+#                [WORLDS world|world=FILTER ...]) GoogleTest, win64 under Wine,
+#                                                 once per world of tests/worlds
+#                                                 (default: zh only)
 #   zk_add_subfolders()                           every sub-folder that has a
 #                                                 CMakeLists.txt
 #   zk_manifest(target RC script FILE name.manifest NAME assembly LEVEL level
@@ -79,15 +81,51 @@ function(zk_wine_test name)
   if(NOT ZK_WIN OR ZK_SHIPPING)
     return()
   endif()
-  cmake_parse_arguments(A "" "" "SOURCES;LIBS;ARGS;DEPENDS" ${ARGN})
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS;ARGS;DEPENDS;WORLDS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${A_LIBS} gtest_main)
   if(A_DEPENDS)
     add_dependencies(${name} ${A_DEPENDS})
   endif()
-  add_test(NAME ${name} COMMAND ${name} ${A_ARGS})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  zk_world_tests(${name} "${A_ARGS}" ${A_WORLDS})
+endfunction()
+
+# Registers a test program under Wine once per world (tests/worlds, run by
+# tests/wine-run through ZK_WORLD). A world given as world=FILTER runs only the
+# GoogleTest cases that FILTER matches there. Without worlds the program runs
+# in zh under its own name; otherwise each run is named name.world. Every run
+# is labelled world:NAME, so `ctest -L world:western` runs one world.
+function(zk_world_tests name args)
+  file(STRINGS ${CMAKE_SOURCE_DIR}/tests/worlds lines REGEX "^[a-z]")
+  set(known "")
+  foreach(line ${lines})
+    string(REGEX MATCH "^[^ ]+" world ${line})
+    list(APPEND known ${world})
+  endforeach()
+  set(worlds ${ARGN})
+  set(suffix TRUE)
+  if(NOT worlds)
+    set(worlds zh)
+    set(suffix FALSE)
+  endif()
+  foreach(entry ${worlds})
+    string(REGEX MATCH "^[^=]+" world ${entry})
+    if(NOT world IN_LIST known)
+      message(FATAL_ERROR "${name}: no world \"${world}\" in tests/worlds")
+    endif()
+    set(run_args ${args})
+    if(entry MATCHES "=(.+)$")
+      list(APPEND run_args --gtest_filter=${CMAKE_MATCH_1})
+    endif()
+    set(test ${name})
+    if(suffix)
+      set(test ${name}.${world})
+    endif()
+    add_test(NAME ${test} COMMAND ${name} ${run_args})
+    set_tests_properties(${test} PROPERTIES TIMEOUT 300 LABELS world:${world}
+                                            ENVIRONMENT ZK_WORLD=${world})
+  endforeach()
 endfunction()
 
 # One library per folder, by file-name convention:
@@ -96,9 +134,11 @@ endfunction()
 #   foo_posix.cpp      native preset only
 #   foo_test.cpp       native unit test   (one program: <name>_test)
 #   foo_wine_test.cpp  test under Wine    (one program: <name>_wine_test)
-#   zk_folder_library(name [LIBS ...] [TEST_LIBS ...] [WINE_TEST_ARGS ...] [WINE_TEST_DEPENDS ...])
+#   zk_folder_library(name [LIBS ...] [TEST_LIBS ...] [WINE_TEST_ARGS ...] [WINE_TEST_DEPENDS ...]
+#                     [WINE_TEST_WORLDS ...])
 function(zk_folder_library name)
-  cmake_parse_arguments(A "" "" "LIBS;TEST_LIBS;WINE_TEST_ARGS;WINE_TEST_DEPENDS" ${ARGN})
+  cmake_parse_arguments(A "" "" "LIBS;TEST_LIBS;WINE_TEST_ARGS;WINE_TEST_DEPENDS;WINE_TEST_WORLDS"
+                        ${ARGN})
   set(d ${CMAKE_CURRENT_SOURCE_DIR})
   file(GLOB all CONFIGURE_DEPENDS ${d}/*.cpp)
   file(GLOB wine_tests CONFIGURE_DEPENDS ${d}/*_wine_test.cpp)
@@ -129,7 +169,8 @@ function(zk_folder_library name)
   endif()
   if(wine_tests)
     zk_wine_test(${name}_wine_test SOURCES ${wine_tests} LIBS ${self} ${A_TEST_LIBS}
-                 ARGS ${A_WINE_TEST_ARGS} DEPENDS ${A_WINE_TEST_DEPENDS})
+                 ARGS ${A_WINE_TEST_ARGS} DEPENDS ${A_WINE_TEST_DEPENDS}
+                 WORLDS ${A_WINE_TEST_WORLDS})
   endif()
 endfunction()
 

@@ -41,6 +41,8 @@ struct Control {
 
     ControlHandler click = nullptr;  // labels, buttons
     ControlHandler change = nullptr; // text fields, drop-down lists, labels (text change)
+    ControlHandler validate =
+        nullptr; // text fields: the user left the field or pressed Enter in it
 
     // Set by FormAddControl.
     Form* form = nullptr;

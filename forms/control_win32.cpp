@@ -97,12 +97,18 @@ LRESULT ControlCommand(Form*, HWND child, int code) {
         break;
     case kTextField:
         if (code == EN_CHANGE && control->change) control->change(control);
+        if (code == EN_KILLFOCUS && control->validate) control->validate(control);
         break;
     case kPicture:
     case kShape:
         break;
     }
     return 0;
+}
+
+void ControlEnter(Form* form, HWND focus) {
+    Control* control = focus && GetParent(focus) == form->hwnd ? ControlOf(focus) : nullptr;
+    if (control && control->kind == kTextField && control->validate) control->validate(control);
 }
 
 HBRUSH ControlColors(HWND child, HDC dc) {

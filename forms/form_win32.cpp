@@ -51,6 +51,7 @@ LRESULT OnCommand(Form* form, WPARAM wParam, LPARAM lParam) {
     if (child) return ControlCommand(form, child, HIWORD(wParam));
     // Enter and Esc arrive from the dialog keyboard handling as IDOK/IDCANCEL.
     if (id == IDOK) {
+        if (!form->defaultButton) ControlEnter(form, GetFocus());
         ClickButton(form->defaultButton);
     } else if (id == IDCANCEL) {
         ClickButton(form->cancelButton);

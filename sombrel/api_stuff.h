@@ -20,8 +20,9 @@ constexpr size_t kTrayTipSize = NOTIFYICONDATAA_V1_SIZE - offsetof(NOTIFYICONDAT
 
 // Subclasses the window and adds the icon.
 void TrayAdd(ClockForm* window, HMENU menu);
-// Sets the tip: the text (cut to 63 bytes), one NUL, padded with spaces to
-// the end of the first form's 64-byte field.
+// Sets the tip: the text (cut to at most 63 bytes, between two characters of
+// the system code page), one NUL, padded with spaces to the end of the first
+// form's 64-byte field.
 void TraySetTip(const char* text);
 // Deletes the icon and gives the window its previous procedure back.
 void TrayRemove();

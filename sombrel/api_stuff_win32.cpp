@@ -17,6 +17,10 @@ WNDPROC PreviousWndProc; // the window's procedure before TrayAdd
 // (Explorer restarted); it has forgotten every icon by then.
 UINT taskbarCreatedMessage;
 
+bool IsSystemLeadByte(unsigned char byte) {
+    return IsDBCSLeadByte(byte) != FALSE;
+}
+
 void AddIcon(UINT flags) {
     TrayIconData.uFlags = flags;
     Shell_NotifyIconA(NIM_ADD, &TrayIconData);
@@ -38,7 +42,7 @@ void TrayAdd(ClockForm* window, HMENU menu) {
 }
 
 void TraySetTip(const char* text) {
-    FillTrayTip(text, TrayIconData.szTip, kTrayTipSize);
+    FillTrayTip(text, TrayIconData.szTip, kTrayTipSize, IsSystemLeadByte);
     TrayIconData.uFlags = NIF_TIP;
     Shell_NotifyIconA(NIM_MODIFY, &TrayIconData);
 }

@@ -35,3 +35,9 @@ TEST_F(TrayTipField, ALongTextIsCutAt63Bytes) {
     TraySetTip(std::string(63, 'U').c_str()); // exactly fills the field
     EXPECT_EQ(std::string(63, 'U') + '\0', Field());
 }
+
+TEST_F(TrayTipField, ACutNeverSplitsATwoByteCharacterOfTheCodePage) {
+    if (GetACP() != 936) GTEST_SKIP() << "code page " << GetACP();
+    TraySetTip((std::string(62, 'T') + "\xD6\xD3").c_str()); // 钟 would end on byte 64
+    EXPECT_EQ(std::string(62, 'T') + '\0' + ' ', Field());
+}

@@ -6,36 +6,28 @@
 #include "sombrel/program_start.h"
 #include "sombrel/res/resource_ids.h"
 #include "sombrel/rules/sombrel_commands.h"
-#include "sombrel/rules/time_entry.h"
+#include "sombrel/target_fields.h"
 
 namespace {
 constexpr int kAnswerSize = 64; // the input box takes at most 63 characters
-
-// The answer as a target in the clock's form; false when it is not a time.
-bool TargetFromAnswer(const char* answer, char (&target)[kClockTextSize]) {
-    wchar_t wide[kAnswerSize];
-    return MultiByteToWideChar(CP_ACP, 0, answer, -1, wide, kAnswerSize) > 0 &&
-           ReadTimeEntry(wide, target);
-}
 
 // Asks for a time until the answer is one, and sets the field to it in the
 // clock's form. A text that is not a time is refused with a message and
 // offered again for correcting; the field keeps its text meanwhile. Cancel
 // gives the empty text, which clears the target.
 void AskForTarget(Control* field) {
-    char prompt[64], inputTitle[64], refused[256];
+    char prompt[64], inputTitle[64];
     LoadSombrelText(IDS_PROMPT, prompt, sizeof prompt);
     LoadSombrelText(IDS_INPUT_TITLE, inputTitle, sizeof inputTitle);
     char typed[kAnswerSize] = "", answer[kAnswerSize];
     for (;;) {
         InputBox(Form1.hwnd, prompt, inputTitle, typed, answer, sizeof answer);
         char target[kClockTextSize];
-        if (answer[0] == '\0' || TargetFromAnswer(answer, target)) {
-            ControlSetText(field, answer[0] == '\0' ? "" : target);
+        if (answer[0] == '\0' || TargetFromText(answer, target)) {
+            SetTarget(field, answer[0] == '\0' ? "" : target);
             return;
         }
-        LoadSombrelText(IDS_NOT_A_TIME, refused, sizeof refused);
-        ShowMessage(&Form1, refused, Form1.caption);
+        ShowNotATime();
         lstrcpynA(typed, answer, sizeof typed);
     }
 }
@@ -51,13 +43,13 @@ void 启用闹钟_Click() {
     AskForTarget(&Text1);
 }
 void 取消闹钟_Click() {
-    ControlSetText(&Text1, "");
+    SetTarget(&Text1, "");
 }
 void 启用sombrel_Click() {
     AskForTarget(&Text2);
 }
 void 取消sombrel_Click() {
-    ControlSetText(&Text2, "");
+    SetTarget(&Text2, "");
 }
 void calendar_Click() {
     StartOrReport(kCalendarCommand);

@@ -1,14 +1,14 @@
 #include "sombrel/form1.h"
 
-#include "forms/clock.h"
 #include "forms/message_box.h"
 #include "sombrel/api_stuff.h"
 #include "sombrel/background.h"
+#include "sombrel/clock_reading.h"
 #include "sombrel/program_start.h"
 #include "sombrel/res/resource_ids.h"
+#include "sombrel/target_fields.h"
 #include "sombrel/rules/clock_text.h"
 #include "sombrel/rules/sombrel_commands.h"
-#include "sombrel/rules/target_check.h"
 #include "sombrel/rules/window_state_rule.h"
 
 ClockForm Form1;
@@ -21,16 +21,13 @@ Timer Timer1;
 FormMenus Form1Menus; // the menu bar and mnuTray, the hidden popup
 char title[64];
 
-// The second of the day that Label1 shows, and the one the targets were last
-// checked against.
-int shownSecond = kNoSecond;
-int checkedSecond = kNoSecond;
+ClockReading shown; // the clocks when Label1 was last set
 
 void ShowClock() {
-    const DateTime now = CurrentDateTime();
-    shownSecond = (now.hour * 60 + now.minute) * 60 + now.second;
+    shown = ReadClock();
+    const int second = SecondOfDay(shown);
     char text[kClockTextSize];
-    FormatClockText(now.hour, now.minute, now.second, text);
+    FormatClockText(second / 3600, second / 60 % 60, second % 60, text);
     ControlSetText(&Label1, text);
 }
 
@@ -67,15 +64,15 @@ void Timer1_Timer(Form*) {
 }
 
 // Starts what the clock reached since the last check, seconds that a late tick
-// skipped included, in time order; only then reports starts that failed, so
-// that a missing alarm program cannot hold up a shutdown. The check is marked
-// done first: a tick during a report's message box goes on from this second.
+// or the daylight-saving shift skipped included, in time order, each target
+// once per occurrence; only then reports starts that failed, so that a missing
+// alarm program cannot hold up a shutdown. The check is marked done first: a
+// tick during a report's message box goes on from this second.
 void Label1_Change(Control*) {
     char alarm[64], shutdown[64];
     ControlGetText(&Text1, alarm, sizeof alarm);
     ControlGetText(&Text2, shutdown, sizeof shutdown);
-    const TargetStarts starts = TargetsReachedSince(checkedSecond, shownSecond, alarm, shutdown);
-    checkedSecond = shownSecond;
+    const TargetStarts starts = WatchTargets(&Targets, shown, alarm, shutdown);
     const ProgramCommand* failed[2];
     int failures = 0;
     for (int i = 0; i < starts.count; ++i) {
@@ -117,6 +114,7 @@ void AddControls() {
     Label1.left = 2040, Label1.top = 240, Label1.width = 1455, Label1.height = 375;
     Label1.alignment = kAlignCentre;
     Label1.change = Label1_Change;
+    Text1.validate = Text2.validate = TargetField_Validate;
     Control* const inTabOrder[] = {&Picture1, &Text1, &Text2, &Label1};
     for (Control* control : inTabOrder)
         FormAddControl(&Form1, control);

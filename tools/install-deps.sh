@@ -40,13 +40,16 @@ if [ "$need_install" -eq 1 ]; then
     wine64 xvfb xauth locales fonts-wqy-microhei $fuzz_packages >/dev/null
 fi
 
-# zh_CN.UTF-8 gives Wine the code pages 936/936 of the shipped texts;
-# en_US.UTF-8 the 1252/437 pair of a Western system.
-for loc in zh_CN en_US; do
-  if ! locale -a 2>/dev/null | grep -qi "^$loc\.utf8\$"; then
-    echo "install-deps: generating $loc.UTF-8"
-    as_root sed -i "s/^# *\($loc.UTF-8 UTF-8\)/\1/" /etc/locale.gen
-    grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen || echo "$loc.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+# Every locale the test worlds name (tests/worlds): zh_CN.UTF-8 gives Wine the
+# code pages 936/936 of the shipped texts, en_US.UTF-8 the 1252/437 pair of a
+# Western system, ru_RU.UTF-8 1251/866 and Russian formats.
+worlds=$(dirname "$0")/../tests/worlds
+for loc in $(awk '/^[a-z]/ { print $2; print $3 }' "$worlds" | sort -u); do
+  name=${loc%.UTF-8}
+  if ! locale -a 2>/dev/null | grep -qi "^$name\.utf8\$"; then
+    echo "install-deps: generating $loc"
+    as_root sed -i "s/^# *\($loc UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$loc UTF-8" /etc/locale.gen || echo "$loc UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
     as_root locale-gen >/dev/null
   fi
 done

@@ -1,5 +1,5 @@
 // uninstall.exe /warning, /wait, /clean and the switches that do nothing,
-// started from a staged folder with a Chinese name.
+// started from a staged folder named in the system's language.
 #include <gtest/gtest.h>
 #include <fstream>
 #include <iterator>
@@ -7,6 +7,7 @@
 #include "tests/support/call_site.h"
 #include "tests/driver/ui_driver.h"
 #include "tests/support/files.h"
+#include "tests/support/world.h"
 #include "uninstall/localisation/crc32.h"
 
 namespace {
@@ -23,7 +24,9 @@ class Modes : public ::testing::Test {
     ui::Process process{};
 
     void SetUp() override {
-        folder = test_files::TempFolder() + ui::Ansi("卸载测试 模式");
+        folder =
+            test_files::TempFolder() +
+            test_world::FirstSpelled({"卸载测试 模式", "Удаление тест", "Désinstallation test"});
         CreateDirectoryA(folder.c_str(), nullptr);
         program = folder + "\\uninstall.exe";
         ASSERT_TRUE(CopyFileA(ui::ArgumentPath(1).c_str(), program.c_str(), FALSE));

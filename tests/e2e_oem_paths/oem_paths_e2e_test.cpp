@@ -26,7 +26,7 @@ bool AllAscii(const char* text) {
 class WesternSystem : public ::testing::Test {
   protected:
     void SetUp() override {
-        // wine-run takes the locale from ZK_WINE_LOCALE (see CMakeLists.txt).
+        // Registered in the western world only (see CMakeLists.txt).
         ASSERT_EQ(1252u, GetACP());
         ASSERT_EQ(437u, GetOEMCP());
     }

@@ -16,7 +16,7 @@
 #include "tests/support/links.h"
 #include "tests/support/registry_snapshot.h"
 #include "uninstall/res/resource_ids.h"
-#include "uninstall/setup/wine_test_support.h"
+#include "tests/support/setup_test.h"
 
 using namespace setup_test;
 

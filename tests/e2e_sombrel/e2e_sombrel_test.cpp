@@ -48,6 +48,19 @@ class SombrelTest : public ::testing::Test {
         return ink;
     }
 
+    // The control with the keyboard focus in sombrel's thread.
+    HWND Focus() {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        const DWORD thread = GetWindowThreadProcessId(sombrel.window, nullptr);
+        return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+    }
+    // Moves the focus to `control` as the dialog keyboard handling does.
+    bool FocusOn(HWND control) {
+        PostMessageA(sombrel.window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+        return ui::WaitUntil([&] { return Focus() == control; }, 5000);
+    }
+
     Sombrel sombrel;
 };
 
@@ -149,6 +162,37 @@ TEST_F(SombrelTest, TimesAreTakenInTheClocksFormAndOtherTextsAreOfferedAgain) {
     EXPECT_EQ("07:05:09", ui::Text(shutdown));
 }
 
+// Typed into a field, a time is taken in the clock's form once the user leaves
+// the field or presses Enter in it; other text is refused as the input box
+// refuses it, and the field's target comes back.
+TEST_F(SombrelTest, ATimeTypedIntoAFieldIsTakenInTheClocksFormOrRefused) {
+    HWND alarm = ControlAt(sombrel.window, 1), shutdown = ControlAt(sombrel.window, 2);
+    ASSERT_TRUE(FocusOn(alarm));
+    ui::TypeText(alarm, "22:30");
+    ASSERT_TRUE(FocusOn(shutdown));
+    EXPECT_TRUE(ui::WaitUntil([&] { return ui::Text(alarm) == "22:30:00"; }, 5000))
+        << ui::Text(alarm);
+
+    ASSERT_TRUE(FocusOn(alarm));
+    ui::TypeText(alarm, "abc");
+    PostMessageA(sombrel.window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(shutdown), TRUE);
+    HWND message =
+        ui::WaitForWindow(ui::Ansi("sombrel系统").c_str(), ui::kDialogClass, sombrel.process.id);
+    ASSERT_NE(nullptr, message);
+    EXPECT_EQ(
+        ui::Ansi("这不是有效的时间。请按 hh:mm:ss 或 hh:mm 的格式输入，例如 07:05:00 或 22:30。"),
+        ui::MessageBoxText(message));
+    EXPECT_EQ("22:30:00", ui::Text(alarm));
+    ui::AnswerMessageBox(message, IDOK);
+
+    ASSERT_TRUE(FocusOn(shutdown));
+    ui::TypeText(shutdown, ui::Ansi("７：０５").c_str());
+    ui::PressKey(shutdown, VK_RETURN);
+    EXPECT_TRUE(ui::WaitUntil([&] { return ui::Text(shutdown) == "07:05:00"; }, 5000))
+        << ui::Text(shutdown);
+    EXPECT_EQ("22:30:00", ui::Text(alarm));
+}
+
 // The program is held (its thread suspended) from before a target second to
 // after it, as a busy machine or a long message would hold it: the clock never
 // shows that second, and the alarm still starts, once.
@@ -180,12 +224,7 @@ TEST_F(SombrelTest, ASecondTheClockNeverShowsStillStartsTheAlarmOnce) {
 }
 
 TEST_F(SombrelTest, OpensWithTheFocusOnThePictureAndTabGoesOnToTheTwoFields) {
-    const DWORD threadId = GetWindowThreadProcessId(sombrel.window, nullptr);
-    auto focus = [&] {
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
-    };
+    auto focus = [&] { return Focus(); };
     HWND picture = ControlAt(sombrel.window, 0);
     // Under a busy X server another window can take the activation as this
     // one opens; activated again, as by a click, it gives the focus back to

@@ -16,6 +16,7 @@
 #include "tests/support/pending_renames.h"
 #include "tests/support/raw_registry.h"
 #include "tests/support/registry_snapshot.h"
+#include "tests/support/world.h"
 
 using namespace registry_snapshot;
 
@@ -71,10 +72,16 @@ std::string BatchInTemp() {
     return test_files::TempFolder() + "Uninstall_Zkv.Bat";
 }
 
+// A folder name with a blank, "%" and letters beyond ASCII that the system
+// code page spells: Chinese, else Cyrillic, else Latin ones.
+std::string FolderName() {
+    return test_world::FirstSpelled(
+        {"Zelkova 100% 测试", "Zelkova 100% Тест", "Zelkova 100% Tést"});
+}
+
 class Uninstall : public ::testing::Test {
   protected:
-    // A folder name with a blank, "%" and Chinese characters.
-    const std::string folder = std::string("C:\\Program Files\\") + ui::Ansi("Zelkova 100% 测试");
+    const std::string folder = "C:\\Program Files\\" + FolderName();
     const std::string program = folder + "\\uninstall.exe";
     std::string caption = Caption; // of every box, as the texts in use give it
     ui::Process process{};
@@ -362,14 +369,7 @@ TEST_F(Uninstall, SetupDescribesTheEntryInFullAndTheUninstallTakesItAway) {
     DWORD code;
     EXPECT_TRUE(ui::WaitForExit(lister.handle, 15000, &code));
     ui::EndProcess(lister);
-    std::string listed;
-    HANDLE in = CreateFileA(listing.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            0, nullptr);
-    char chunk[4096];
-    DWORD read;
-    while (ReadFile(in, chunk, sizeof chunk, &read, nullptr) && read > 0)
-        listed.append(chunk, read);
-    CloseHandle(in);
+    const std::string listed = test_files::Read(listing);
     DeleteFileA(listing.c_str());
     EXPECT_NE(listed.find("|||" + Value(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName")),
               std::string::npos)
@@ -664,6 +664,39 @@ TEST_F(Uninstall, AnUninstallStoppedDuringTheFilePassesFinishesWhenRunAgain) {
     ui::AnswerMessageBox(box, IDYES);
     EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(folder); }, 30000)) << "folder still there";
     EXPECT_EQ(ZelkovaLinks(), std::vector<std::string>{});
+}
+
+// The batch file goes to the interpreter of the system's family: on the 95
+// family it starts the second instance through "start /wait", which the
+// command.com of those systems needs to wait for a program.
+TEST_F(Uninstall, TheBatchFileIsHandedToTheInterpreterOfTheSystemsFamily) {
+    Stage(true);
+    const std::string interpreter = ui::ArgumentPath(7);
+    const std::string log = interpreter.substr(0, interpreter.rfind('.')) + ".log";
+    DeleteFileA(log.c_str());
+    EnvironmentChange environment;
+    environment.Set("COMSPEC", interpreter.c_str());
+    EXPECT_EQ(RunSilently(), 0u);
+
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    const bool ntFamily = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    // The interpreter is started, not waited for.
+    EXPECT_TRUE(ui::WaitUntil([&] { return !test_files::Read(log).empty(); }, 10000));
+    EXPECT_EQ(test_files::Read(log), interpreter + " /c \"" + BatchInTemp() + "\"\r\n");
+    // The batch file names the folder with each "%" doubled.
+    std::string inBatch = folder;
+    for (std::size_t at = 0; (at = inBatch.find('%', at)) != std::string::npos; at += 2)
+        inBatch.insert(at, 1, '%');
+    const std::string batch = test_files::Read(BatchInTemp());
+    const std::string first =
+        (ntFamily ? "\"" : "start /wait \"") + inBatch + "\\uninstall.exe\" /wait\r\n";
+    EXPECT_EQ(batch.substr(0, first.size()), first) << batch;
+    EXPECT_NE(batch.find("rd \"" + inBatch + "\"\r\n"), std::string::npos) << batch;
+    DeleteFileA(log.c_str());
+    DeleteFileA(BatchInTemp().c_str());
+    RemoveStaging();
 }
 
 } // namespace

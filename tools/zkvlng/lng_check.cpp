@@ -1,5 +1,6 @@
 #include "tools/zkvlng/lng_check.h"
-#include "uninstall/common/lead_bytes.h"
+#include "tools/zkvlng/entry_reading.h"
+#include "tools/zkvlng/lng_lines.h"
 #include "uninstall/localisation/language_resources.h"
 #include "uninstall/localisation/res_string_format.h"
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -16,100 +18,32 @@ constexpr std::size_t MarkerLimit = 130816; // the last offset the program's sea
 constexpr std::size_t TableLimit = 65536;
 constexpr int KeyLength = 8;
 constexpr char Separator = '\x0C';
+constexpr int LastLineLimit = 255; // what the program takes of a last line without line end
 
-struct Line {
-    std::size_t start, end; // bytes of the line, without its line end
-    int number;
-};
-
-// Lines of the file; CR LF, LF and CR each end one.
-std::vector<Line> SplitLines(const std::string& bytes) {
-    std::vector<Line> lines;
-    std::size_t start = 0;
-    int number = 1;
-    for (std::size_t i = 0; i <= bytes.size(); ++i) {
-        if (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n') continue;
-        lines.push_back({start, i, number++});
-        if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    return lines;
-}
-
-int LineAt(const std::vector<Line>& lines, std::size_t position) {
-    auto after = std::upper_bound(lines.begin(), lines.end(), position,
-                                  [](std::size_t p, const Line& l) { return p < l.start; });
-    return after == lines.begin() ? 1 : (after - 1)->number;
-}
-
-bool IsEntry(const std::string& line) {
-    if (line.size() < KeyLength + 2 || line[KeyLength] != '=' || line[KeyLength + 1] != '"')
-        return false;
-    for (int i = 0; i < KeyLength; ++i) {
-        if (!std::strchr("0123456789abcdef", line[i])) return false;
-    }
-    return true;
-}
-
-bool IsCommentOrBlank(const std::string& line) {
-    const std::size_t first = line.find_first_not_of(" \t");
-    return first == std::string::npos || line[first] == ';';
-}
-
-// "W*H" with both from 1 to 1000.
-bool ValidScale(const char* value, std::string* why) {
-    const char* star = std::strchr(value, '*');
-    auto number = [](const char* from, const char* to, long* n) {
-        if (from == to || to - from > 9) return false;
-        for (const char* p = from; p < to; ++p) {
-            if (*p < '0' || *p > '9') return false;
-        }
-        *n = std::strtol(from, nullptr, 10);
-        return true;
-    };
-    long w = 0, h = 0;
-    if (!star || !number(value, star, &w) || !number(star + 1, star + std::strlen(star), &h)) {
-        *why = "is not of the form W*H (width and height in percent, for example 110*100)";
-        return false;
-    }
-    if (w < 1 || w > 1000 || h < 1 || h > 1000) {
-        *why = "has a percentage outside 1 to 1000";
-        return false;
-    }
-    return true;
-}
-
-// Where the first bad byte of an entry is: a lead byte with no trail byte,
-// or bytes the code page does not have.
-bool BadBytes(const std::string& line, const CodePage& codePage, const LeadByteTable& lead,
-              std::string* why) {
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(line[i]);
-        if (!lead.isLead[c]) continue;
-        if (i + 1 >= line.size() || static_cast<unsigned char>(line[i + 1]) < 0x40) {
-            const char* digits = "0123456789ABCDEF";
-            const char hex[] = {'0', 'x', digits[c >> 4], digits[c & 15], '\0'};
-            *why = std::string("lone lead byte ") + hex + " at column " + std::to_string(i + 1) +
-                   " (half a character)";
-            return true;
-        }
-        ++i;
-    }
-    if (!codePage.Valid(line)) {
-        *why = "bytes that are not valid in code page " + std::to_string(codePage.Number());
-        return true;
-    }
-    return false;
+std::string Numbers(const std::vector<int>& numbers) {
+    std::string out;
+    for (int n : numbers)
+        out += (out.empty() ? "" : ", ") + std::to_string(n);
+    return out;
 }
 
 } // namespace
+
+std::size_t CheckResult::Count(bool warnings) const {
+    return std::count_if(errors.begin(), errors.end(),
+                         [&](const Finding& f) { return f.warning == warnings; });
+}
 
 CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
                                  const std::vector<SourceText>& sources, bool withProgram) {
     CheckResult result;
     auto error = [&](int line, const std::string& message) {
-        result.errors.push_back({line, message});
+        result.errors.push_back({line, message, false});
     };
+    auto warning = [&](int line, const std::string& message) {
+        result.errors.push_back({line, message, true});
+    };
+    const std::string cp = std::to_string(codePage.Number());
     std::string bytes;
     if (std::FILE* file = std::fopen(path, "rb")) {
         char block[65536];
@@ -118,6 +52,16 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
         std::fclose(file);
     } else {
         error(0, "cannot open the file");
+        return result;
+    }
+    if (LooksLikeUtf16(bytes)) {
+        error(0, "this file is UTF-16; save it in code page " + cp);
+        return result;
+    }
+    const bool utf8Signature = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    const bool utf8 = LooksLikeUtf8(bytes.substr(utf8Signature ? 3 : 0));
+    if (utf8 && codePage.Number() != 65001) {
+        error(0, "this file is UTF-8; save it in code page " + cp);
         return result;
     }
 
@@ -142,10 +86,10 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
                                          "bytes from the marker on");
         return result;
     }
-    const bool utf8Signature = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
     if (utf8Signature)
-        error(1, "the file starts with a UTF-8 signature: save it in code page " +
-                     std::to_string(codePage.Number()) + " without a signature");
+        warning(1, "the file starts with a UTF-8 signature; the program skips it with everything "
+                   "before the marker line, but save the file in code page " +
+                       cp + " without it");
     std::size_t tableEnd = std::min(bytes.size(), marker + TableLimit);
     const std::size_t zero = bytes.find('\0', marker);
     const bool endsAtZero = zero < tableEnd;
@@ -154,15 +98,14 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
                                    "after it");
         tableEnd = zero;
     }
-    const bool utf8 = LooksLikeUtf8(bytes.substr(marker, tableEnd - marker));
-    if (utf8 && !utf8Signature)
-        error(0, "the file is saved as UTF-8: the program reads it in code page " +
-                     std::to_string(codePage.Number()) + "; save it in that code page");
 
     // Entries in the order of the file, by key.
-    const LeadByteTable lead = LeadByteTable::ForCodePage(codePage.Number());
+    const LeadByteTable& lead = codePage.Lead();
     std::map<std::string, std::vector<int>> entryLines;
+    std::map<int, EntryReading> readings; // by line number
+    std::set<int> lineRules;              // lines with a finding about how they read
     std::vector<std::string> keys;
+    int lastLine = 0;                    // the table's last line when it has no line end
     bool pastLimitReported = endsAtZero; // the zero byte is reported where it is
     for (const Line& l : lines) {
         if (l.start <= marker) continue; // before the table, or the marker line itself
@@ -177,6 +120,7 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
             }
             continue;
         }
+        if (l.end == tableEnd && !text.empty()) lastLine = l.number;
         if (IsCommentOrBlank(text)) continue;
         if (!IsEntry(text)) {
             error(l.number, "neither an entry (8 lower-case hex digits, =, a quoted "
@@ -184,23 +128,66 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
             continue;
         }
         std::string why;
-        if (!utf8 && BadBytes(text, codePage, lead, &why)) error(l.number, why);
+        if (BadBytes(text, codePage, &why)) {
+            error(l.number, why);
+            lineRules.insert(l.number);
+        }
+        const EntryReading reading = ReadEntry(text, lead);
+        readings[l.number] = reading;
+        if (reading.backslashAt != std::string::npos) {
+            const std::size_t at = reading.backslashAt;
+            error(l.number,
+                  "the character " + text.substr(at, 2) + " at column " + std::to_string(at + 1) +
+                      " (bytes " + Hex(static_cast<unsigned char>(text[at])) +
+                      " 5C) ends in a "
+                      "backslash: the program reads it with the " +
+                      reading.escapeLetter + " after it as the escape \\" + reading.escapeLetter +
+                      " and shows other text; put one more backslash right after "
+                      "the character");
+            lineRules.insert(l.number);
+        } else if (reading.quoteAfterClosing) {
+            error(l.number, "text after the closing quote (column " +
+                                std::to_string(reading.closing + 1) +
+                                "): the program takes the translation up to the last quote "
+                                "of the line, so that text shows on screen");
+            lineRules.insert(l.number);
+        } else if (reading.textAfterClosing) {
+            warning(l.number, "text after the closing quote (column " +
+                                  std::to_string(reading.closing + 1) +
+                                  ") is ignored by the program; put a comment on a line of "
+                                  "its own, starting with ;");
+        }
         const std::string key = text.substr(0, KeyLength);
         if (entryLines[key].empty()) keys.push_back(key);
         entryLines[key].push_back(l.number);
     }
 
-    // The line the program takes a key's translation from.
-    auto usedLine = [&](const std::string& key) {
-        const char* found = table.FindSorted(key.c_str());
-        if (!found) found = table.FindLinear(key.c_str());
-        if (!found) return 0;
-        // The n-th separator of the table stands for the n-th raw line end.
+    // The file line of a line start in the program's table: the n-th
+    // separator of the table stands for the n-th raw line end.
+    auto fileLine = [&](const char* found) {
         const long separators = std::count(static_cast<const char*>(table.text), found, Separator);
         std::size_t position = marker;
         for (long seen = 0; position < tableEnd && seen < separators; ++position)
             seen += bytes[position] == '\r' || bytes[position] == '\n' || bytes[position] == '\f';
         return LineAt(lines, position);
+    };
+    // The line the program takes a key's translation from, found as the
+    // program finds it.
+    auto usedLine = [&](const std::string& key) {
+        const char* found = table.FindSorted(key.c_str());
+        if (!found) found = table.FindLinear(key.c_str());
+        return found ? fileLine(found) : 0;
+    };
+    // The lines among which the program's bisection may pick: every
+    // indexed line with this key (which one depends on the sort).
+    auto candidates = [&](const std::string& key) {
+        std::vector<int> found;
+        for (int i = 0; i < table.lines.count; ++i) {
+            const char* line = table.text + table.lines.items[i];
+            if (std::strncmp(line, key.c_str(), KeyLength) == 0) found.push_back(fileLine(line));
+        }
+        std::sort(found.begin(), found.end());
+        return found;
     };
 
     std::vector<char> value(TableLimit + 1);
@@ -208,12 +195,21 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
         const std::vector<int>& at = entryLines[key];
         const int used = usedLine(key);
         if (at.size() > 1) {
-            std::string others;
+            const std::vector<int> maybe = candidates(key);
+            bool same = true;
             for (int n : at)
-                others += (others.empty() ? "" : ", ") + std::to_string(n);
-            for (std::size_t i = 1; i < at.size(); ++i)
-                error(at[i], "key " + key + " appears more than once (lines " + others +
-                                 "); the program uses line " + std::to_string(used));
+                same &= readings[n].value == readings[at[0]].value;
+            const std::string which = maybe.size() == 1
+                                          ? "the program uses line " + std::to_string(maybe[0])
+                                          : "the program uses one of lines " + Numbers(maybe);
+            for (std::size_t i = 1; i < at.size(); ++i) {
+                const std::string message =
+                    "key " + key + " appears more than once (lines " + Numbers(at) + "); " + which;
+                if (same)
+                    warning(at[i], message + "; they say the same");
+                else
+                    error(at[i], message);
+            }
         }
         const auto source = std::find_if(sources.begin(), sources.end(),
                                          [&](const SourceText& s) { return s.key == key; });
@@ -225,15 +221,38 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
             continue;
         }
         const int line = used ? used : at[0];
+        if (!source->spelled)
+            warning(line, "key " + key + " stands for " + AllWhere(*source) + ", which code page " +
+                              cp + " cannot spell: the program reads \"" + source->text +
+                              "\" and translates every text that reads so alike; a language "
+                              "library translates them one by one");
         const char* section = source->section.empty() ? nullptr : source->section.c_str();
         const LanguageResources::Kind kind =
             source->kind == 's' ? LanguageResources::String : LanguageResources::Dialog;
         table.Translate(value.data(), value.size(), source->text.c_str(), section, kind, lead);
         const std::string whole = value.data();
-        std::string why;
-        if (source->use == SourceText::Scale && !ValidScale(whole.c_str(), &why))
-            error(line, "the scale of " + source->section + " \"" + whole + "\" " + why +
-                            ": the program leaves the dialog as it is");
+        const std::string& meant = readings[line].value;
+        if (!lineRules.count(line) && whole != meant) {
+            if (line == lastLine && whole.size() < meant.size() && whole.size() <= LastLineLimit)
+                error(line, "the last line has no line end: the program takes at most 255 "
+                            "bytes of it and cuts the translation to " +
+                                std::to_string(whole.size()) +
+                                " bytes; end the line with a line break");
+            else
+                error(line,
+                      "the program reads this translation as \"" + whole + "\", not as written");
+        }
+        if (source->use == SourceText::Scale) {
+            long x, y;
+            if (!std::strchr(whole.c_str(), '*'))
+                error(line, "the scale of " + source->section + " \"" + whole +
+                                "\" is not of the form W*H (width and height in percent, for "
+                                "example 110*100): the program leaves the dialog as it is");
+            else if (!ReadScaleEntry(whole.c_str(), &x, &y))
+                error(line, "the scale of " + source->section + " \"" + whole + "\" reads as " +
+                                std::to_string(x) + "*" + std::to_string(y) +
+                                ", outside 1 to 1000: the program leaves the dialog as it is");
+        }
         if (source->use == SourceText::Direction && whole != "RTL" && whole != "LTR")
             error(line, "the direction \"" + whole +
                             "\" is neither RTL nor LTR: the program "
@@ -257,7 +276,7 @@ CheckResult CheckTranslationFile(const char* path, const CodePage& codePage,
     }
     if (withProgram) {
         for (const SourceText& s : sources) {
-            if ((s.use == SourceText::String || s.use == SourceText::DialogText) &&
+            if ((s.use == SourceText::String || s.use == SourceText::DialogText) && s.spelled &&
                 !table.FindSorted(s.key.c_str()) && !table.FindLinear(s.key.c_str()))
                 result.untranslated.push_back(&s);
         }

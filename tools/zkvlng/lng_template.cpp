@@ -35,6 +35,28 @@ std::string Replace(std::string text, const std::string& what, const std::string
     return text;
 }
 
+// The one comment on the texts that the code page cannot spell: they are
+// left out, since on such a system the program reads them with question
+// marks and several may share one key.
+std::string LeftOut(const std::vector<SourceText>& texts, unsigned codePage) {
+    const std::size_t count = UnspelledCount(texts);
+    if (count == 0) return "";
+    std::string out = "\r\n; Code page " + std::to_string(codePage) + " cannot spell " +
+                      std::to_string(count) +
+                      " of the program's texts. On a system with this code page\r\n"
+                      "; the program reads them with question marks, texts that differ only\r\n"
+                      "; there share one key, and a translation file cannot translate them:\r\n"
+                      "; they are left out here. A language in this code page needs a\r\n"
+                      "; language library (zkvlng.dll) for them; see README.md. Left out:\r\n";
+    for (const SourceText& t : texts) {
+        if (t.spelled) continue;
+        out += ";   " + AllWhere(t) + ": " + Escape(t.text);
+        if (!t.alsoWhere.empty()) out += " (one key, " + t.key + ")";
+        out += "\r\n";
+    }
+    return out;
+}
+
 } // namespace
 
 std::string TranslationTemplate(const std::vector<SourceText>& texts, unsigned codePage,
@@ -49,8 +71,11 @@ std::string TranslationTemplate(const std::vector<SourceText>& texts, unsigned c
     out = Replace(out, "@FORMATS@", formats);
     out += std::string("; Made from ") + program;
     if (library) out += std::string(", with the dialogs of ") + library;
-    out += ".\r\n\r\n***messages***\r\n";
+    out += ".\r\n";
+    out += LeftOut(texts, codePage);
+    out += "\r\n***messages***\r\n";
     for (const SourceText& t : texts) {
+        if (!t.spelled) continue;
         out += "\r\n";
         switch (t.use) {
         case SourceText::Scale:
@@ -62,9 +87,18 @@ std::string TranslationTemplate(const std::vector<SourceText>& texts, unsigned c
             out += ";" + t.key + "=\"RTL\"\r\n";
             break;
         default:
-            out += std::string("; ") + t.kind + " " + t.where + ": " + Escape(t.text) + "\r\n";
+            out += std::string("; ") + t.kind + " " + AllWhere(t) + ": " + Escape(t.text) + "\r\n";
+            if (!t.alsoWhere.empty())
+                out += "; (these texts read the same: one key serves them all)\r\n";
             out += t.key + "=\"" + Escape(t.text) + "\"\r\n";
         }
     }
     return out;
+}
+
+std::size_t UnspelledCount(const std::vector<SourceText>& texts) {
+    std::size_t count = 0;
+    for (const SourceText& t : texts)
+        count += t.spelled ? 0 : 1 + t.alsoWhere.size();
+    return count;
 }

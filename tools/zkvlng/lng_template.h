@@ -5,5 +5,10 @@
 #include <vector>
 #include "tools/zkvlng/source_texts.h"
 
+// Texts the code page cannot spell are left out, named in one comment.
 std::string TranslationTemplate(const std::vector<SourceText>& texts, unsigned codePage,
                                 const char* program, const char* library);
+
+// How many of the texts the code page cannot spell (each text that shares a
+// key counted).
+std::size_t UnspelledCount(const std::vector<SourceText>& texts);

@@ -257,8 +257,9 @@ bool PeResources::Dialog(const char* name, DialogTexts* dialog) const {
     }
     for (std::uint32_t i = 0; i < count && !r.bad; ++i) {
         r.AlignTo4(offset);
-        r.Skip(extended ? 24 : 18); // help id, styles, position, size, id
+        r.Skip(extended ? 20 : 16); // help id, styles, position, size
         DialogControl control;
+        control.id = extended ? static_cast<int>(r.U32()) : static_cast<std::int16_t>(r.U16());
         r.TextOrOrdinal(); // class
         control.text = r.TextOrOrdinal();
         r.Skip(r.U16()); // creation data

@@ -12,6 +12,7 @@ struct StringResource {
 };
 
 struct DialogControl {
+    int id;              // -1 for the usual "no id" of static texts
     std::u16string text; // empty when the template gives none or an ordinal
 };
 

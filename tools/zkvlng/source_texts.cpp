@@ -18,17 +18,27 @@ SourceText Make(SourceText::Use use, char kind, const std::string& section, cons
                 int bufferSize, int stringId, const std::string& where) {
     char key[TranslationKeySize];
     TranslationKey(key, kind, section.empty() ? nullptr : section.c_str(), text.c_str());
-    return {use, kind, section, text, key, bufferSize, stringId, where};
+    return {use, kind, section, text, key, bufferSize, stringId, where, true, {}};
 }
 
-// The text as the program reads it into its buffer: cut to fit, never
-// within a two-byte character.
-bool Convert(const std::u16string& text, const CodePage& codePage, int bufferSize,
-             std::string* out) {
-    if (!codePage.FromUtf16(text, out)) return false;
-    const LeadByteTable lead = LeadByteTable::ForCodePage(codePage.Number());
-    out->resize(CutLength(out->data(), out->size(), bufferSize - 1, lead));
-    return true;
+// The text as the program reads it into its buffer on a system with this
+// code page: characters it cannot spell become '?', cut to fit, never within
+// a two-byte character.
+std::string Convert(const std::u16string& text, const CodePage& codePage, int bufferSize,
+                    bool* spelled) {
+    std::string out = codePage.FromUtf16Lossy(text, spelled);
+    out.resize(CutLength(out.data(), out.size(), bufferSize - 1, codePage.Lead()));
+    return out;
+}
+
+// Adds text, or names it with the text already there that has its key.
+void Add(std::vector<SourceText>* texts, SourceText text) {
+    for (SourceText& t : *texts) {
+        if (t.key != text.key) continue;
+        t.alsoWhere.push_back(text.where);
+        return;
+    }
+    texts->push_back(text);
 }
 
 } // namespace
@@ -64,14 +74,12 @@ bool ReadSourceTexts(const char* program, const char* library, const CodePage& c
     // With a translation file loaded the program always translates its own
     // strings, whatever the library holds.
     for (const StringResource& s : own.Strings()) {
-        std::string text;
-        const std::string where = "string " + std::to_string(s.id);
-        if (!Convert(s.text, codePage, StringBuffer, &text)) {
-            *error = where + " has characters that code page " + std::to_string(codePage.Number()) +
-                     " cannot hold";
-            return false;
-        }
-        texts->push_back(Make(SourceText::String, 's', "", text, StringBuffer, s.id, where));
+        bool spelled;
+        const std::string text = Convert(s.text, codePage, StringBuffer, &spelled);
+        SourceText source = Make(SourceText::String, 's', "", text, StringBuffer, s.id,
+                                 "string " + std::to_string(s.id));
+        source.spelled = spelled;
+        Add(texts, source);
     }
     const PeResources& dialogs = library ? lib : own;
     for (const char* name : DialogNames) {
@@ -89,18 +97,12 @@ bool ReadSourceTexts(const char* program, const char* library, const CodePage& c
                                  std::string(name) + " control " + std::to_string(i + 1)});
         }
         for (const auto& item : items) {
-            std::string text;
-            if (!Convert(item.first, codePage, DialogBuffer, &text)) {
-                *error = item.second + " has characters that code page " +
-                         std::to_string(codePage.Number()) + " cannot hold";
-                return false;
-            }
+            bool spelled;
+            const std::string text = Convert(item.first, codePage, DialogBuffer, &spelled);
             SourceText source =
                 Make(SourceText::DialogText, '$', name, text, DialogBuffer, 0, item.second);
-            bool seen = false; // a text that occurs twice in a dialog has one key
-            for (const SourceText& t : *texts)
-                seen |= t.key == source.key;
-            if (!seen) texts->push_back(source);
+            source.spelled = spelled;
+            Add(texts, source);
         }
     }
     return true;
@@ -130,4 +132,11 @@ std::string Escape(const std::string& text) {
         }
     }
     return out;
+}
+
+std::string AllWhere(const SourceText& text) {
+    std::string all = text.where;
+    for (std::size_t i = 0; i < text.alsoWhere.size(); ++i)
+        all += (i + 1 == text.alsoWhere.size() ? " and " : ", ") + text.alsoWhere[i];
+    return all;
 }

@@ -18,6 +18,14 @@ struct SourceText {
     int bufferSize;    // of the buffer the program translates the text into
     int stringId;      // string-table id; 0 for the others
     std::string where; // "string <id>", "SETUPDLG title", ...
+    // False when the code page cannot spell the text: the program then reads
+    // it with question marks, and a translation file cannot translate it
+    // reliably.
+    bool spelled = true;
+    // Other texts that read the same and so share the key (a text that
+    // occurs twice in a dialog, or texts that differ only in characters the
+    // code page cannot spell).
+    std::vector<std::string> alsoWhere;
 };
 
 extern const char* const DialogNames[3];
@@ -31,10 +39,15 @@ bool IsFormatString(int id);
 std::vector<SourceText> SpecialEntries();
 
 // SpecialEntries, then every text of the program's string table and of the
-// three dialogs. False with a reason when a file cannot be read.
+// three dialogs, as the program reads them on a system with this code page.
+// False with a reason when a file cannot be read.
 bool ReadSourceTexts(const char* program, const char* library, const CodePage& codePage,
                      std::vector<SourceText>* texts, std::string* error);
 
 // Text with the escapes of the translation file, byte by byte as the
 // program reads them back.
 std::string Escape(const std::string& text);
+
+// "string 5102 and string 5109": where the text is, with the texts that share
+// its key.
+std::string AllWhere(const SourceText& text);

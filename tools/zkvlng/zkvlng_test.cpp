@@ -1,99 +1,9 @@
 // The translators' tool against the resources of the real program and
 // sample library (built from their scripts), the committed sample file,
 // the examples of README.md and one crafted file per kind of mistake.
-#include "tools/zkvlng/lng_check.h"
-#include "tools/zkvlng/lng_template.h"
-#include "tools/zkvlng/pe_resources.h"
-#include "uninstall/localisation/language_resources.h"
-#include "uninstall/res/resource_ids.h"
-#include <gtest/gtest.h>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <unistd.h>
+#include "tools/zkvlng/zkvlng_test_support.h"
 
 namespace {
-
-const CodePage Gbk(936);
-
-std::string Ansi(const char* utf8) {
-    std::string out;
-    EXPECT_TRUE(Gbk.FromUtf8(utf8, &out));
-    return out;
-}
-
-std::string ReadAll(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// A file in /tmp, removed with the object.
-class TempFile {
-  public:
-    char path[64] = "/tmp/zkvlng-test-XXXXXX";
-    explicit TempFile(const std::string& contents) {
-        const int fd = mkstemp(path);
-        EXPECT_EQ(static_cast<ssize_t>(contents.size()),
-                  write(fd, contents.data(), contents.size()));
-        close(fd);
-    }
-    ~TempFile() { unlink(path); }
-};
-
-std::vector<SourceText> ReadTexts(const char* library) {
-    std::vector<SourceText> texts;
-    std::string error;
-    EXPECT_TRUE(ReadSourceTexts(ZKVLNG_PROGRAM, library, Gbk, &texts, &error)) << error;
-    return texts;
-}
-
-// The program's texts, read once.
-const std::vector<SourceText>& ProgramTexts() {
-    static const std::vector<SourceText> texts = ReadTexts(nullptr);
-    return texts;
-}
-
-const SourceText* Find(const std::vector<SourceText>& texts, const std::string& where) {
-    for (const SourceText& t : texts) {
-        if (t.where == where) return &t;
-    }
-    ADD_FAILURE() << "no source text " << where;
-    static const SourceText none{};
-    return &none;
-}
-
-// A string of the program's table, named as the tool names it.
-const SourceText* FindString(const std::vector<SourceText>& texts, int id) {
-    return Find(texts, "string " + std::to_string(id));
-}
-
-std::string Entry(const SourceText* source, const std::string& value) {
-    return source->key + "=\"" + value + "\"\r\n";
-}
-
-// The findings of a file with the program's texts, as "line: message".
-std::vector<Finding> Check(const std::string& contents, bool withProgram = true,
-                           CheckResult* all = nullptr) {
-    const std::vector<SourceText>& texts = ProgramTexts();
-    TempFile file(contents);
-    CheckResult result =
-        CheckTranslationFile(file.path, Gbk, withProgram ? texts : SpecialEntries(), withProgram);
-    for (const Finding& f : result.errors)
-        std::printf("    line %d: %s\n", f.line, f.message.c_str());
-    if (all) *all = result;
-    return result.errors;
-}
-
-void ExpectOneAt(const std::vector<Finding>& findings, int line, const char* part) {
-    ASSERT_EQ(1u, findings.size());
-    EXPECT_EQ(line, findings[0].line);
-    EXPECT_NE(std::string::npos, findings[0].message.find(part)) << findings[0].message;
-}
-
-const std::string Head = "; a test\r\n***messages***\r\n"; // the table starts on line 3
 
 TEST(Template, OfTheProgramIsCleanAndChangesNoText) {
     const std::vector<SourceText> texts = ProgramTexts();
@@ -217,18 +127,14 @@ TEST(Check, LinesThatAreNoEntries) {
     ExpectOneAt(Check(Head + s->key + " = \"x\"\r\n"), 3, "neither an entry");
 }
 
-TEST(Check, DuplicateKeysNameTheLineTheProgramUses) {
+TEST(Check, DuplicateKeysNameTheLinesTheProgramMayUse) {
     const SourceText* s = FindString(ProgramTexts(), IDS_UNINSTALL_CAPTION);
+    // Which of two indexed lines the program's bisection finds depends on
+    // its sort: the checker names both.
     const std::vector<Finding> f =
         Check(Head + Entry(s, "one") + "; between\r\n" + Entry(s, "two"));
-    // The model: the program's own look-up on the same file.
-    TempFile file(Head + Entry(s, "one") + "; between\r\n" + Entry(s, "two"));
-    LanguageResources table;
-    table.ReadTable(file.path);
-    char out[256];
-    table.Translate(out, sizeof out, s->text.c_str(), nullptr, LanguageResources::String);
-    const std::string used = std::string(out) == "one" ? "3" : "5";
-    ExpectOneAt(f, 5, ("the program uses line " + used).c_str());
+    ExpectOneAt(f, 5, "the program uses one of lines 3, 5");
+    EXPECT_FALSE(f[0].warning);
 }
 
 TEST(Check, StaleKeysAndUntranslatedTexts) {
@@ -265,7 +171,7 @@ TEST(Check, ScaleValues) {
     ExpectOneAt(Check(Head + Entry(scale, "0*100"), false), 3, "outside 1 to 1000");
     ExpectOneAt(Check(Head + Entry(scale, "100*1001"), false), 3, "outside 1 to 1000");
     ExpectOneAt(Check(Head + Entry(scale, "110x100"), false), 3, "not of the form W*H");
-    ExpectOneAt(Check(Head + Entry(scale, "*100"), false), 3, "not of the form W*H");
+    ExpectOneAt(Check(Head + Entry(scale, "*100"), false), 3, "reads as 0*100, outside 1 to 1000");
     ExpectOneAt(Check(Head + Entry(Find(special, "direction"), "rtl"), false), 3, "neither RTL");
 }
 
@@ -286,7 +192,7 @@ TEST(Check, BytesNotInTheCodePage) {
     ExpectOneAt(Check(Head + Entry(s, "\xB0\"x")), 3, "lone lead byte");
     EXPECT_TRUE(Check(Head + Entry(s, Ansi("卸载"))).empty());
     ExpectOneAt(Check("\xEF\xBB\xBF" + Head + Entry(s, Ansi("卸载"))), 1, "UTF-8 signature");
-    ExpectOneAt(Check(Head + Entry(s, "卸载")), 0, "saved as UTF-8");
+    ExpectOneAt(Check(Head + Entry(s, "卸载")), 0, "this file is UTF-8");
 }
 
 TEST(CommandLine, ExitCodesAndKey) {

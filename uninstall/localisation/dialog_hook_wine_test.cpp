@@ -5,7 +5,7 @@
 #include <vector>
 #include "uninstall/localisation/dialog_hook.h"
 #include "uninstall/localisation/ext_resource.h"
-#include "uninstall/localisation/res_string_test_file.h"
+#include "tests/support/translation_table.h"
 #include "tests/support/call_site.h"
 #include "uninstall/res/resource_ids.h"
 

@@ -17,15 +17,20 @@ long LeadingNumber(const char* text) {
 }
 } // namespace
 
+bool ReadScaleEntry(const char* entry, long* x, long* y) {
+    *x = *y = 100;
+    if (const char* star = std::strchr(entry, '*')) {
+        *x = LeadingNumber(entry);
+        *y = LeadingNumber(star + 1);
+    }
+    return *x >= MinPercent && *x <= MaxPercent && *y >= MinPercent && *y <= MaxPercent;
+}
+
 bool LanguageResources::GetScale(const char* dialogName, int* xs, int* ys) const {
     char entry[512];
     Translate(entry, sizeof entry, "", dialogName, Dialog);
-    long x = 100, y = 100;
-    if (const char* star = std::strchr(entry, '*')) {
-        x = LeadingNumber(entry);
-        y = LeadingNumber(star + 1);
-    }
-    if (x < MinPercent || x > MaxPercent || y < MinPercent || y > MaxPercent) x = y = 100;
+    long x, y;
+    if (!ReadScaleEntry(entry, &x, &y)) x = y = 100;
     *xs = static_cast<int>(x);
     *ys = static_cast<int>(y);
     return !(x == 100 && y == 100);

@@ -52,3 +52,8 @@ class LanguageResources {
 };
 
 extern LanguageResources Translations;
+
+// The percentages of a dialog's scale entry as the dialog pass reads them:
+// the numbers before and after its '*' (100 and 100 without one). False when
+// one lies outside 1 to 1000: the dialog is then left as it is.
+bool ReadScaleEntry(const char* entry, long* x, long* y);

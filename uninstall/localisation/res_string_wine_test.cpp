@@ -4,7 +4,7 @@
 #include <string>
 #include "uninstall/localisation/ext_resource.h"
 #include "uninstall/localisation/res_string.h"
-#include "uninstall/localisation/res_string_test_file.h"
+#include "tests/support/translation_table.h"
 #include "tests/support/call_site.h"
 #include "uninstall/res/resource_ids.h"
 

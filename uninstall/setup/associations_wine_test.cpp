@@ -10,7 +10,7 @@
 #include "uninstall/setup/new_menu_templates.h"
 #include "uninstall/setup/setup_choices.h"
 #include "uninstall/setup/shell_integration.h"
-#include "uninstall/setup/wine_test_support.h"
+#include "tests/support/setup_test.h"
 #include "tests/support/files.h"
 
 using namespace setup_test;

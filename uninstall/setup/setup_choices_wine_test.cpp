@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "uninstall/setup/setup_choices.h"
-#include "uninstall/setup/wine_test_support.h"
+#include "tests/support/setup_test.h"
 #include "uninstall/setup/machine_entries.h"
 
 using namespace setup_test;

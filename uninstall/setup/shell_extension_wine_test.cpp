@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "uninstall/setup/shell_integration.h"
-#include "uninstall/setup/wine_test_support.h"
+#include "tests/support/setup_test.h"
 #include "tests/support/call_site.h"
 
 using namespace setup_test;

@@ -9,7 +9,7 @@
 #include "uninstall/res/resource_ids.h"
 #include "uninstall/setup/shell_integration.h"
 #include "uninstall/setup/shell_link.h"
-#include "uninstall/setup/wine_test_support.h"
+#include "tests/support/setup_test.h"
 #include "tests/support/files.h"
 #include "tests/support/links.h"
 

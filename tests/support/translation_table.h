@@ -1,5 +1,5 @@
 #pragma once
-// Test helper: writes a translation file with keyed entries into the temp
+// Writes a translation file with keyed entries into the temp
 // folder and loads it into Translations.
 #include <windows.h>
 #include <cstdio>
