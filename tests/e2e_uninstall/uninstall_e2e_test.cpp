@@ -436,7 +436,7 @@ TEST_F(Uninstall, ALoadedShellExtensionIsRenamedAsideSoThatAReinstallSurvivesThe
 
 // Only held listed files are left for the restart: a listed folder with
 // the user's own files in it is the user's, and stays without a word.
-TEST_F(Uninstall, SilentlyAListedFolderWithTheUsersOwnFilesStaysAndIsNoLeftover) {
+TEST_F(Uninstall, AListedFolderWithTheUsersOwnFilesStaysAndIsNoLeftoverOfASilentRun) {
     Stage(false);
     CreateDirectoryA(In("skins").c_str(), nullptr);
     Write(In("skins\\blue.skn"), "ours");
