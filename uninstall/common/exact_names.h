@@ -10,9 +10,9 @@
 // The exit code of a silent run that refused its folder.
 constexpr int UnusableFolderExitCode = 5;
 
-// The folder of the running program file. When it is not exact, false with
-// the folder's real name in folder (size characters), empty when even that
-// cannot be read.
+// The folder of the running program file. false only when both names can
+// be read and differ, with the folder's real name in folder (size
+// characters); a name that cannot be read at all is no such difference.
 bool ProgramFolderIsExact(wchar_t* folder, std::size_t size);
 // The same for the current directory.
 bool CurrentDirectoryIsExact(wchar_t* folder, std::size_t size);

@@ -27,10 +27,12 @@ std::size_t ReadWhole(DWORD length, std::size_t size, wchar_t* wide) {
 } // namespace
 
 bool ProgramFolderIsExact(wchar_t* folder, std::size_t size) {
-    if (size == 0) return false;
+    if (size == 0) return true;
     folder[0] = L'\0';
-    if (WinNtVersion() == 0) return true;
     char program[PathSize], ansiFolder[PathSize];
+    if (WinNtVersion() == 0 || !GetProgramPath(program, sizeof program) ||
+        !ProgramFolder(program, ansiFolder, sizeof ansiFolder))
+        return true; // nothing to compare: what cannot be read is refused elsewhere
     std::size_t length =
         ReadWhole(GetModuleFileNameW(nullptr, folder, static_cast<DWORD>(size)), size, folder);
     // The folder is the path up to its last backslash, which a drive root keeps.
@@ -38,16 +40,15 @@ bool ProgramFolderIsExact(wchar_t* folder, std::size_t size) {
         --length;
     if (length > 1 && folder[length - 2] != L':') --length;
     folder[length] = L'\0';
-    return length > 0 && GetProgramPath(program, sizeof program) &&
-           ProgramFolder(program, ansiFolder, sizeof ansiFolder) && ReadsBackAs(ansiFolder, folder);
+    return length == 0 || ReadsBackAs(ansiFolder, folder);
 }
 
 bool CurrentDirectoryIsExact(wchar_t* folder, std::size_t size) {
-    if (size == 0) return false;
+    if (size == 0) return true;
     folder[0] = L'\0';
-    if (WinNtVersion() == 0) return true;
     char ansi[PathSize];
     DWORD ansiLength = GetCurrentDirectoryA(sizeof ansi, ansi);
-    return ReadWhole(GetCurrentDirectoryW(static_cast<DWORD>(size), folder), size, folder) > 0 &&
-           ansiLength > 0 && ansiLength < sizeof ansi && ReadsBackAs(ansi, folder);
+    if (WinNtVersion() == 0 || ansiLength == 0 || ansiLength >= sizeof ansi) return true;
+    return ReadWhole(GetCurrentDirectoryW(static_cast<DWORD>(size), folder), size, folder) == 0 ||
+           ReadsBackAs(ansi, folder);
 }
