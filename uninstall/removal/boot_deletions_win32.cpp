@@ -62,13 +62,15 @@ bool BootDeletions::AddFile(const char* path) {
         char aside[PathSize];
         const std::size_t room = sizeof renamed - static_cast<std::size_t>(renamedLength);
         if (RenameAside(path, aside)) {
-            if (!MoveFileExA(aside, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) return false;
-            const std::size_t length = std::strlen(aside) + 1;
-            if (length < room) { // else it is still scheduled, only not known as renamed
-                std::memcpy(renamed + renamedLength, aside, length);
-                renamedLength += static_cast<int>(length);
+            if (MoveFileExA(aside, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) {
+                const std::size_t length = std::strlen(aside) + 1;
+                if (length < room) { // else it is still scheduled, only not known as renamed
+                    std::memcpy(renamed + renamedLength, aside, length);
+                    renamedLength += static_cast<int>(length);
+                }
+                return true;
             }
-            return true;
+            MoveFileExA(aside, path, 0); // left to the user under its own name
         }
         return MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
     }
