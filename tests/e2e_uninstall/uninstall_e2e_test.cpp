@@ -146,11 +146,11 @@ class Uninstall : public ::testing::Test {
     // explorer.exe that stays, with the installation folder as its current
     // directory (on Windows the running shell opens it). It is ended here, as
     // it would keep the folder from being removed.
-    void RunSetup(CallSite at = {}) {
+    void RunSetup(CallSite at = {}, const char* startIn = nullptr) {
         CalledFrom trace(at);
         GetDesktopWindow(); // the desktop process starts from this one, not from setup
         std::string line = "\"" + program + "\" /setup /s";
-        ui::Process setup = ui::StartProcess(line.c_str(), folder.c_str());
+        ui::Process setup = ui::StartProcess(line.c_str(), startIn ? startIn : folder.c_str());
         DWORD code;
         ASSERT_TRUE(ui::WaitForExit(setup.handle, 30000, &code));
         ui::EndProcessesNamed("explorer.exe", setup.id);
@@ -170,15 +170,16 @@ class Uninstall : public ::testing::Test {
         return box;
     }
 
-    // A helper process holds zkvext.dll open without delete sharing, as
-    // Explorer does once it has loaded it; returns once it does.
-    void HoldTheShellExtension(CallSite at = {}) {
+    // A helper process holds zkvext.dll: open without delete sharing, which
+    // keeps it from being renamed too, or loaded (load), as Explorer holds
+    // it; returns once it does.
+    void HoldTheShellExtension(CallSite at = {}, bool load = false) {
         CalledFrom trace(at);
         pending_renames::Clear();
         const char* const readyEvent = "zk-hold-file-ready";
         HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, readyEvent);
-        std::string line =
-            "\"" + ui::ArgumentPath(5) + "\" \"" + In("zkvext.dll") + "\" " + readyEvent;
+        std::string line = "\"" + ui::ArgumentPath(5) + "\" \"" + In("zkvext.dll") + "\" " +
+                           readyEvent + (load ? " load" : "");
         holder = ui::StartProcess(line.c_str(), nullptr);
         HANDLE either[] = {ready, holder.handle};
         bool held =
@@ -398,6 +399,17 @@ TEST_F(Uninstall, SetupDescribesTheEntryInFullAndTheUninstallTakesItAway) {
     EXPECT_FALSE(raw_registry::KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
 }
 
+TEST_F(Uninstall, SetupStartedFromTheWindowsFolderRecordsTheFolderTheUninstallRemoves) {
+    Stage(true);
+    RunSetup({}, "C:\\windows");
+    const std::string location =
+        raw_registry::Value(HKEY_LOCAL_MACHINE, UninstallKey, "InstallLocation");
+    EXPECT_EQ(location, folder);
+    EXPECT_EQ(RunSilently(), 0u);
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(location); }, 15000));
+    EXPECT_TRUE(Exists("C:\\windows"));
+}
+
 TEST_F(Uninstall, SilentlyAFileInUseIsScheduledAndTheExitCodeSaysRestart) {
     Stage(true);
     RunSetup();
@@ -405,6 +417,60 @@ TEST_F(Uninstall, SilentlyAFileInUseIsScheduledAndTheExitCodeSaysRestart) {
     EXPECT_EQ(RunSilently(), 3010u);
     EXPECT_TRUE(pending_renames::DeletesAtRestart(In("zkvext.dll")));
     ExpectTheProgramGoneThenLetGo();
+}
+
+// A user who logs off (Explorer lets go of zkvext.dll) and reinstalls
+// before the restart keeps the new file: what the restart deletes is the
+// old one under a name of its own.
+TEST_F(Uninstall, ALoadedShellExtensionIsRenamedAsideSoThatAReinstallSurvivesTheRestart) {
+    Stage(true);
+    RunSetup();
+    HoldTheShellExtension({}, true);
+    EXPECT_EQ(RunSilently(), 3010u);
+    EXPECT_FALSE(Exists(In("zkvext.dll")));
+    std::vector<std::string> files; // pending deletions of files in the folder
+    for (const auto& pending : pending_renames::Read()) {
+        if (pending.second.empty() && pending.first.rfind(folder + "\\", 0) == 0)
+            files.push_back(pending.first);
+    }
+    ASSERT_EQ(files.size(), 1u);
+    const std::string aside = files[0];
+    EXPECT_TRUE(Exists(aside));
+    EXPECT_TRUE(pending_renames::DeletesAtRestart(folder));
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000));
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
+    ui::EndProcess(holder);
+
+    Write(In("zkvext.dll"), "reinstalled");
+    char command[] = "wineboot.exe";
+    ui::Process boot = ui::StartProcess(command, nullptr);
+    DWORD code;
+    ASSERT_TRUE(ui::WaitForExit(boot.handle, 60000, &code));
+    ui::EndProcess(boot);
+    EXPECT_TRUE(pending_renames::Read().empty());
+    EXPECT_FALSE(Exists(aside));
+    EXPECT_EQ(test_files::Read(In("zkvext.dll")), "reinstalled");
+    RemoveStaging();
+}
+
+// Only held listed files are left for the restart: a listed folder with
+// the user's own files in it is the user's, and stays without a word.
+TEST_F(Uninstall, AListedFolderWithTheUsersOwnFilesStaysAndIsNoLeftoverOfASilentRun) {
+    Stage(false);
+    CreateDirectoryA(In("skins").c_str(), nullptr);
+    Write(In("skins\\blue.skn"), "ours");
+    Write(In("skins\\my-own.skn"), "the user's");
+    Write(In("Uninstall.lst"), std::string(ListText) + "skins\\blue.skn\r\nskins\r\n");
+    RunSetup();
+    pending_renames::Clear();
+    EXPECT_EQ(RunSilently(), 0u);
+    EXPECT_TRUE(pending_renames::Read().empty());
+    EXPECT_FALSE(Exists(In("skins\\blue.skn")));
+    EXPECT_EQ(test_files::Read(In("skins\\my-own.skn")), "the user's");
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(program); }, 15000));
+    EXPECT_TRUE(ui::WaitUntil([&] { return !Exists(BatchInTemp()); }, 10000));
+    EXPECT_EQ(Contents(), ". .. skins ");
+    RemoveStaging();
 }
 
 TEST_F(Uninstall, SilentlyWithoutAListFileGivesItsExitCodeAndChangesNothing) {
@@ -554,7 +620,8 @@ TEST_F(Uninstall, AnInterpreterThatCannotStartLeadsToTheNoticeForTheFolder) {
 TEST_F(Uninstall, AProgramFolderThatCannotBeMadeCurrentChangesNothingElsewhere) {
     // A folder named in Hebrew, which code page 936 cannot spell: the
     // program's ANSI path names a folder that does not exist. The uninstall
-    // is started from a folder with a list file of its own.
+    // is started from a folder with a list file of its own, and refuses at
+    // once: its folder's name cannot be used.
     const std::wstring hebrew = L"C:\\zk-\u05D0\u05D1";
     const std::wstring hebrewProgram = hebrew + L"\\uninstall.exe";
     ASSERT_TRUE(CreateDirectoryW(hebrew.c_str(), nullptr));
@@ -577,12 +644,14 @@ TEST_F(Uninstall, AProgramFolderThatCannotBeMadeCurrentChangesNothingElsewhere) 
                                L"C:\\zk-elsewhere", &startup, &info));
     CloseHandle(info.hThread);
     process = {info.hProcess, info.dwProcessId};
-    HWND box = ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id);
-    ASSERT_NE(box, nullptr);
-    ui::AnswerMessageBox(box, IDYES);
-    HWND error = WaitForNextBox(box);
+    HWND error = ui::WaitForWindow(ui::Ansi(caption).c_str(), ui::kDialogClass, process.id);
     ASSERT_NE(error, nullptr);
-    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(error)), "无法打开列表文件 Uninstall.lst");
+    EXPECT_EQ(ui::Utf8(ui::MessageBoxText(error))
+                  .rfind("此文件夹的名称无法在本系统的语言设置下使用。请重命名该文件夹，或手动删除 "
+                         "Zelkova：\n",
+                         0),
+              0u)
+        << ui::Utf8(ui::MessageBoxText(error));
     ui::AnswerMessageBox(error, IDOK);
     DWORD code;
     EXPECT_TRUE(ui::WaitForExit(process.handle, 10000, &code));

@@ -20,6 +20,12 @@ bool WriteBatchFile(const char* batchPath, const char* program, const char* fold
 // Windows 95 family. false when no path fits.
 bool CommandInterpreter(char* out, int size, bool ntFamily);
 
+// The switches before the batch file: "/d /v:off /c" for cmd.exe of Windows
+// 2000 and later (no AutoRun commands, no delayed expansion that would eat
+// every '!' of a path), "/c" alone for any other interpreter and version.
+// ntVersion: the NT major version, 0 on the Windows 95 family.
+const char* InterpreterSwitches(const char* interpreter, int ntVersion);
+
 // Runs the batch file through the command interpreter without a window,
 // inheriting the current directory. false when it could not be started.
-bool StartBatch(const char* batchPath, bool ntFamily);
+bool StartBatch(const char* batchPath, int ntVersion);

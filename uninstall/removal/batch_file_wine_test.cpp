@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "uninstall/common/system_calls.h"
+#include "uninstall/common/windows_version.h"
 #include "uninstall/removal/batch_file.h"
 #include "uninstall/removal/batch_text.h"
 #include "tests/support/call_site.h"
@@ -94,7 +95,7 @@ void RunBatchInFolder(bool withoutComspec, CallSite at = {}) {
     EnvironmentChange environment;
     if (withoutComspec) environment.Set("COMSPEC", nullptr);
     SetCurrentDirectoryA(outer.path.c_str());
-    ASSERT_TRUE(StartBatch(batch.c_str(), true));
+    ASSERT_TRUE(StartBatch(batch.c_str(), WinNtVersion()));
     environment.Restore();
 
     for (int i = 0; i < 200 && (test_files::Exists(folder) || test_files::Exists(batch)); ++i)
@@ -113,6 +114,54 @@ TEST(BatchRun, RemovesAProgramFolderWithPercentAndChineseInItsName) {
 
 TEST(BatchRun, RunsWithoutComspecThroughTheSystemsInterpreter) {
     RunBatchInFolder(true);
+}
+
+// The command line the interpreter receives, recorded by a stand-in that
+// takes COMSPEC's place under each name (it writes "<name>.log" beside
+// itself). Only cmd.exe of Windows 2000 and later documents /d and /v:off.
+TEST(StartBatch, TurnsOffAutoRunAndDelayedExpansionWhereTheInterpreterHasTheSwitches) {
+    struct Case {
+        const char* name;
+        int platform, major;
+        const char* switches;
+    } const cases[] = {
+        {"cmd.exe", VER_PLATFORM_WIN32_NT, 10, "/d /v:off /c"},
+        {"CMD.EXE", VER_PLATFORM_WIN32_NT, 5, "/d /v:off /c"},
+        {"cmd.exe", VER_PLATFORM_WIN32_NT, 4, "/c"},
+        {"tcc.exe", VER_PLATFORM_WIN32_NT, 10, "/c"},
+        {"command.com", VER_PLATFORM_WIN32_WINDOWS, 4, "/c"},
+        {"cmd.exe", VER_PLATFORM_WIN32_WINDOWS, 4, "/c"},
+    };
+    ASSERT_GE(__argc, 2) << "the recording stand-in is the first argument";
+    std::string recorder = std::string("Z:") + __argv[1]; // a Unix path
+    for (char& c : recorder)
+        c = c == '/' ? '\\' : c;
+    int index = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " on " + std::to_string(c.platform) + "." +
+                     std::to_string(c.major));
+        ScratchFolder scratch(("zk-comspec-" + std::to_string(index++)).c_str());
+        const std::string interpreter = scratch / c.name;
+        ASSERT_TRUE(CopyFileA(recorder.c_str(), interpreter.c_str(), FALSE));
+        const std::string batch = scratch / BatchFileName;
+        test_files::Write(batch, "rem\r\n");
+        const std::string name = c.name;
+        const std::string log = scratch / (name.substr(0, name.rfind('.')) + ".log");
+
+        EnvironmentChange environment;
+        environment.Set("COMSPEC", interpreter.c_str());
+        OverrideWindowsVersion(c.platform, c.major, 0);
+        EXPECT_TRUE(StartBatch(batch.c_str(), WinNtVersion()));
+        ClearWindowsVersionOverride();
+        environment.Restore();
+
+        std::string recorded;
+        for (int i = 0; i < 200 && recorded.find('\n') == std::string::npos; ++i) {
+            Sleep(50);
+            recorded = test_files::Read(log);
+        }
+        EXPECT_EQ(recorded, interpreter + " " + c.switches + " \"" + batch + "\"\r\n");
+    }
 }
 
 } // namespace

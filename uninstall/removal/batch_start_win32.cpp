@@ -1,14 +1,23 @@
 #include <windows.h>
 
 #include "uninstall/common/format.h"
+#include "uninstall/common/paths.h"
 #include "uninstall/common/system_calls.h"
 #include "uninstall/removal/batch_file.h"
 
 namespace {
 constexpr int InterpreterPathSize = 1024;
-// Interpreter path, " /c ", the quoted batch path.
-constexpr int CommandLineSize = 2 * 1024 + 16;
+// Interpreter path, its switches, the quoted batch path.
+constexpr int CommandLineSize = 2 * 1024 + 32;
 } // namespace
+
+const char* InterpreterSwitches(const char* interpreter, int ntVersion) {
+    // cmd.exe of Windows 2000 and later reads AutoRun commands and the
+    // DelayedExpansion setting from the registry unless told not to; its
+    // older versions and command.com document neither switch.
+    return ntVersion >= 5 && lstrcmpiA(NamePart(interpreter), "cmd.exe") == 0 ? "/d /v:off /c"
+                                                                              : "/c";
+}
 
 bool CommandInterpreter(char* out, int size, bool ntFamily) {
     DWORD length = GetEnvironmentVariableA("COMSPEC", out, static_cast<DWORD>(size));
@@ -22,11 +31,13 @@ bool CommandInterpreter(char* out, int size, bool ntFamily) {
                        ntFamily ? "cmd.exe" : "command.com");
 }
 
-bool StartBatch(const char* batchPath, bool ntFamily) {
+bool StartBatch(const char* batchPath, int ntVersion) {
+    const bool ntFamily = ntVersion != 0;
     char interpreter[InterpreterPathSize];
     if (!CommandInterpreter(interpreter, sizeof interpreter, ntFamily)) return false;
     char commandLine[CommandLineSize];
-    if (!FormatWhole(commandLine, sizeof commandLine, "%s /c \"%s\"", interpreter, batchPath))
+    if (!FormatWhole(commandLine, sizeof commandLine, "%s %s \"%s\"", interpreter,
+                     InterpreterSwitches(interpreter, ntVersion), batchPath))
         return false;
 
     STARTUPINFOA startup = {};

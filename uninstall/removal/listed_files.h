@@ -16,9 +16,11 @@ enum class Leftovers {
 
 // After RemoveListedFiles: the listed entries that still exist (in use),
 // except the program file and the list file, are deleted at the next start
-// of Windows. On the NT family through the pending-rename list: files in
-// their list order, then folders, deeper ones first, then the program folder
-// (the folder of program; never a drive root). On the 95 family
-// through the "[rename]" section of WININIT.INI in the Windows folder, files
-// only, by their short paths; a folder that is left stays for the user.
+// of Windows (BootDeletions). On the NT family: files in their list order,
+// each first renamed aside within its folder, then folders, deeper ones
+// first, then the program folder (the folder of program; never a drive
+// root). On the 95 family through WININIT.INI, files only, by their short
+// paths; a folder that is left stays for the user. A listed folder that
+// still holds the user's own files (entries the list does not name) is
+// neither scheduled nor counted: it is the user's.
 Leftovers ScheduleLeftovers(File& list, const char* folder, const char* program, bool ntFamily);

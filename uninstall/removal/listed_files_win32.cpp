@@ -3,16 +3,12 @@
 #include "uninstall/common/file.h"
 #include "uninstall/common/paths.h"
 #include "uninstall/common/program_path.h"
+#include "uninstall/common/text.h"
 #include "uninstall/common/list_entries.h"
 #include "uninstall/removal/listed_files.h"
-#include "uninstall/removal/wininit_text.h"
+#include "uninstall/removal/boot_deletions.h"
 
 namespace {
-
-constexpr int WininitSize = 32 * 1024; // far more than the file ever holds
-constexpr int DeleteLinesSize = 8 * 1024;
-// WININIT.INI as read and as written.
-char WininitBefore[WininitSize], WininitAfter[WininitSize];
 
 bool RemoveEntry(const char* path) {
     DWORD attributes = GetFileAttributesA(path);
@@ -34,61 +30,54 @@ int Depth(const char* entry) {
     return depth;
 }
 
-// The lines for WININIT.INI, collected first and written at once.
-class BootDeletions {
-  public:
-    explicit BootDeletions(bool ntFamily) : nt(ntFamily) {}
-
-    bool AddFile(const char* path) {
-        if (nt) return MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
-        char shortPath[PathSize];
-        DWORD length = GetShortPathNameA(path, shortPath, sizeof shortPath);
-        return length > 0 && length < sizeof shortPath &&
-               AppendDeleteLine(lines, sizeof lines, shortPath);
+// path in a form for comparing: separators as '\', none at the end.
+bool ComparablePath(char* out, const char* path) {
+    if (!CopyWhole(out, PathSize, path)) return false;
+    for (char* p = out; *p; p = NextChar(p)) {
+        if (IsSeparator(static_cast<unsigned char>(*p))) *p = '\\';
     }
-    // The 95 family's mechanism deletes files only.
-    bool AddFolder(const char* path) {
-        return nt && MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
+    for (char* last; *out && *(last = LastCharPtr(out)) == '\\';)
+        *last = '\0';
+    return true;
+}
+
+// Whether the list file at listFile names path, joined to folder.
+bool Listed(const char* path, const char* listFile, const char* folder) {
+    char wanted[PathSize];
+    File list;
+    if (!ComparablePath(wanted, path) || !list.Open(listFile)) return false;
+    ListReader reader(list);
+    while (const char* entry = reader.Next()) {
+        char joined[PathSize], listed[PathSize];
+        if (JoinListEntry(joined, sizeof joined, folder, entry) && ComparablePath(listed, joined) &&
+            lstrcmpiA(listed, wanted) == 0)
+            return true;
     }
-    bool Finish() { return nt || !lines[0] || WriteWininit(); }
+    return false;
+}
 
-  private:
-    bool WriteWininit() const;
-
-    bool nt;
-    char lines[DeleteLinesSize] = "";
-};
-
-// Reads WININIT.INI (when there is one), adds the lines to its "[rename]"
-// section and writes it back whole.
-bool BootDeletions::WriteWininit() const {
-    char name[PathSize];
-    UINT length = GetWindowsDirectoryA(name, sizeof name);
-    if (length == 0 || length >= sizeof name || !JoinPath(name, sizeof name, name, "WININIT.INI"))
+// Whether a folder that is left holds only what is ours: entries the list
+// names (folders again with only ours inside) and files renamed aside in
+// this run. A folder with the user's own files in it is the user's.
+bool HoldsOnlyOurs(const char* listedPath, const char* listFile, const char* folder,
+                   const BootDeletions& deletions) {
+    char path[PathSize], pattern[PathSize];
+    WIN32_FIND_DATAA item;
+    if (!ComparablePath(path, listedPath) || !JoinPath(pattern, sizeof pattern, path, "*"))
         return false;
-
-    char* const before = WininitBefore;
-    char* const after = WininitAfter;
-    DWORD read = 0;
-    HANDLE file =
-        CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-        bool whole = ReadFile(file, before, WininitSize, &read, nullptr) && read < WininitSize;
-        CloseHandle(file);
-        if (!whole) return false; // never cut another program's lines
-    } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
-        return false;
-    }
-    long total = AddRenameLines(before, read, lines, after, WininitSize);
-    if (total < 0) return false;
-    file =
-        CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, after, static_cast<DWORD>(total), &written, nullptr) &&
-              written == static_cast<DWORD>(total);
-    CloseHandle(file);
-    return ok;
+    HANDLE search = FindFirstFileA(pattern, &item);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    bool ours = true;
+    do {
+        char child[PathSize];
+        if (lstrcmpA(item.cFileName, ".") == 0 || lstrcmpA(item.cFileName, "..") == 0) continue;
+        ours = JoinPath(child, sizeof child, path, item.cFileName) &&
+               (deletions.Renamed(child) || (Listed(child, listFile, folder) &&
+                                             (!(item.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+                                              HoldsOnlyOurs(child, listFile, folder, deletions))));
+    } while (ours && FindNextFileA(search, &item));
+    FindClose(search);
+    return ours;
 }
 
 } // namespace
@@ -113,7 +102,7 @@ Leftovers ScheduleLeftovers(File& list, const char* folder, const char* program,
     BootDeletions deletions(ntFamily);
     bool left = false, allScheduled = true;
     int deepest = -1;
-    // Whether path is left over; folders only count (and are skipped) here.
+    // Whether path is left over; folders count in their own passes below.
     auto leftOver = [&](const char* path, bool* isFolder) {
         DWORD attributes = GetFileAttributesA(path);
         *isFolder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -127,23 +116,27 @@ Leftovers ScheduleLeftovers(File& list, const char* folder, const char* program,
         bool isFolder;
         if (!JoinListEntry(path, sizeof path, folder, entry) || !leftOver(path, &isFolder))
             continue;
-        left = true;
         if (isFolder) {
             int depth = Depth(entry);
             deepest = depth > deepest ? depth : deepest;
-        } else if (!deletions.AddFile(path)) {
-            allScheduled = false;
+            continue;
         }
+        left = true;
+        if (!deletions.AddFile(path)) allScheduled = false;
     }
-    // A folder can only go once everything in it has gone.
+    // A folder can only go once everything in it has gone. One that holds
+    // the user's own files is neither scheduled nor left over: it stays.
     for (int depth = deepest; depth >= 0; --depth) {
         reader.Rewind();
         while (const char* entry = reader.Next()) {
             char path[PathSize];
             bool isFolder;
-            if (Depth(entry) == depth && JoinListEntry(path, sizeof path, folder, entry) &&
-                leftOver(path, &isFolder) && isFolder && !deletions.AddFolder(path))
-                allScheduled = false;
+            if (Depth(entry) != depth || !JoinListEntry(path, sizeof path, folder, entry) ||
+                !leftOver(path, &isFolder) || !isFolder ||
+                !HoldsOnlyOurs(path, listFile, folder, deletions))
+                continue;
+            left = true;
+            if (!deletions.AddFolder(path)) allScheduled = false;
         }
     }
     if (!left) return Leftovers::None;

@@ -1,6 +1,7 @@
 // Removal passes over a real list file in a scratch folder.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -158,6 +159,84 @@ TEST(ScheduleLeftovers, FilesThenFoldersDeepestFirstThenTheProgramFolder) {
     pending_renames::Clear();
 }
 
+// A listed folder that still holds something the list does not name holds
+// the user's own files: it is neither scheduled nor a leftover, and nor are
+// the listed folders above it. Only held listed files are.
+TEST(ScheduleLeftovers, ListedFoldersWithTheUsersOwnFilesAreTheUsers) {
+    struct Case {
+        const char* list;
+        const char* usersFile; // not listed
+        const char* held;      // held open during the removal, or null
+        Leftovers result;
+        std::vector<const char*> pending; // relative to the folder; "" the folder itself
+    } const cases[] = {
+        {"sub\\deeper\\held.dll\r\nsub\\deeper\r\nsub\r\n",
+         "sub\\mine.txt",
+         nullptr,
+         Leftovers::None,
+         {}},
+        {"sub\r\nsub\\deeper\\\r\nsub\\deeper\\held.dll\r\n",
+         "sub\\deeper\\mine.txt",
+         nullptr,
+         Leftovers::None,
+         {}},
+        {"sub\\deeper\\held.dll\r\nsub\\deeper\r\nsub\r\n",
+         "sub\\mine.txt",
+         "sub\\deeper\\held.dll",
+         Leftovers::Scheduled,
+         {"sub\\deeper\\held.dll", "sub\\deeper", ""}},
+        {"sub/deeper/held.dll\r\nsub/deeper/\r\nsub\r\n",
+         "sub\\mine.txt",
+         "sub\\deeper\\held.dll",
+         Leftovers::Scheduled,
+         {"sub\\deeper\\held.dll", "sub\\deeper\\", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
+        pending_renames::Clear();
+        Installation installation(c.list);
+        test_files::Write(installation.In(c.usersFile), "the user's");
+        {
+            std::unique_ptr<Held> held;
+            if (c.held) held.reset(new Held(installation.In(c.held)));
+            EXPECT_EQ(installation.Remove(), c.result);
+        }
+        std::vector<std::pair<std::string, std::string>> expected;
+        for (const char* name : c.pending)
+            expected.push_back({*name ? installation.In(name) : installation.folder, ""});
+        EXPECT_EQ(pending_renames::Read(), expected);
+        EXPECT_EQ(ReadWhole(installation.In(c.usersFile)), "the user's");
+        pending_renames::Clear();
+    }
+}
+
+// The file system's number of the file at path; 0 when it cannot be read.
+ULONGLONG FileIndex(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    BY_HANDLE_FILE_INFORMATION information = {};
+    bool known = file != INVALID_HANDLE_VALUE && GetFileInformationByHandle(file, &information);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    return known ? (static_cast<ULONGLONG>(information.nFileIndexHigh) << 32) |
+                       information.nFileIndexLow
+                 : 0;
+}
+
+// The names of the "*.tmp" files in the Windows folder.
+std::vector<std::string> TempFilesInWindowsFolder() {
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, sizeof windows);
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA item;
+    HANDLE search = FindFirstFileA((std::string(windows) + "\\*.tmp").c_str(), &item);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do
+        names.push_back(item.cFileName);
+    while (FindNextFileA(search, &item));
+    FindClose(search);
+    return names;
+}
+
 // The Windows 95 family, as the program sees it through the version seam.
 class Windows95 : public ::testing::Test {
   protected:
@@ -202,6 +281,25 @@ TEST_F(Windows95, HeldFilesGoIntoTheRenameSectionByShortPathAndTheRestStays) {
     EXPECT_EQ(ReadWhole(wininit), "[Setup]\r\nkeep=1\r\n[rename]\r\nNUL=" + shortPath +
                                       "\r\nNUL=C:\\OLD.TMP\r\n[Other]\r\nalso=2\r\n");
     EXPECT_TRUE(pending_renames::Read().empty());
+}
+
+// WININIT.INI is never rewritten in place, where a write that fails half-way
+// (a full disk) would lose other programs' lines: the complete new text
+// comes in a new file, which takes the old one's place.
+TEST_F(Windows95, WininitIsReplacedWholeNeverRewrittenInPlace) {
+    const std::string before = "[rename]\r\nNUL=C:\\OLD.TMP\r\n";
+    test_files::Write(wininit, before);
+    const std::vector<std::string> tempFiles = TempFilesInWindowsFolder();
+    const ULONGLONG oldFile = FileIndex(wininit);
+    Installation installation("held long name.txt\r\nuninstall.exe\r\n");
+    const std::string shortPath = Short(installation.In("held long name.txt"));
+    {
+        Held text(installation.In("held long name.txt"));
+        EXPECT_EQ(installation.Remove(), Leftovers::Scheduled);
+    }
+    EXPECT_EQ(ReadWhole(wininit), "[rename]\r\nNUL=" + shortPath + "\r\nNUL=C:\\OLD.TMP\r\n");
+    EXPECT_NE(FileIndex(wininit), oldFile);
+    EXPECT_EQ(TempFilesInWindowsFolder(), tempFiles);
 }
 
 TEST_F(Windows95, AFolderThatIsLeftIsLeftToTheUser) {

@@ -1,6 +1,7 @@
 #pragma once
 // Removes Zelkova: confirmation, registry, listed files, then the program
 // file and folder through a batch file.
+#include "uninstall/common/exact_names.h"
 
 // The exit codes of a silent uninstall ("/uninstall /s"); an interactive one
 // tells the user and always ends with 0.
@@ -16,6 +17,9 @@ enum UninstallResult : int {
     // Started, but files in use could not be scheduled for deletion at the
     // next start of Windows: they and their folders stay.
     UninstallLeftInUse = 4,
+    // The program folder's name cannot be used with the system's language
+    // setting (the ANSI code page): nothing changed.
+    UninstallFolderNameUnusable = UnusableFolderExitCode,
     // Started; files in use go at the next start of Windows (the code
     // installers use for "restart needed").
     UninstallRestartNeeded = 3010,

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "uninstall/common/exact_names.h"
 #include "uninstall/common/file.h"
 #include "uninstall/common/paths.h"
 #include "uninstall/common/program_path.h"
@@ -18,6 +19,7 @@
 #include "uninstall/common/list_entries.h"
 #include "uninstall/removal/listed_files.h"
 #include "uninstall/removal/run_uninstall.h"
+#include "uninstall/removal/unusable_folder.h"
 
 namespace {
 constexpr int MessageSize = 512;
@@ -110,6 +112,9 @@ int RunUninstall(bool silent) {
     // Every relative name below (the list file, the help index) must mean
     // the program folder, never the folder the process was started in.
     bool inFolder = SetCurrentDirectoryA(folder) != 0;
+    wchar_t exactFolder[PathSize];
+    if (inFolder && !CurrentDirectoryIsExact(exactFolder, PathSize))
+        return RefuseUnusableFolder(silent, exactFolder);
     char shownFolder[PathSize];
     CopyWhole(shownFolder, sizeof shownFolder, folder); // the same size: it fits
     AppendBackslash(folder);                            // room kept above
@@ -139,7 +144,7 @@ int RunUninstall(bool silent) {
     // The batch run starts in the parent folder, so that the program folder
     // is nobody's current directory when it is removed.
     SetCurrentDirectoryA("..");
-    if (!StartBatch(batch, WinNtVersion() != 0)) {
+    if (!StartBatch(batch, WinNtVersion())) {
         DeleteFileA(batch);
         if (!silent && left != Leftovers::NotScheduled) // not told to delete the folder yet
             ShowRemovalNotice(notices, notices.byHand, shownFolder);

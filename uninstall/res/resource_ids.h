@@ -25,6 +25,9 @@
 #define IDS_REV_FILE_TYPE 5111
 #define IDS_HOME_PAGE_URL 5112
 #define IDS_DELETE_AT_RESTART 5113
+// The folder's name cannot be used with the system's language setting; the
+// folder follows on a line of its own.
+#define IDS_FOLDER_NAME_UNUSABLE 5114
 
 // SETUPDLG. The archive type boxes are numbered in the order of the archive
 // groups, IDC_ZKV_BOX to IDC_ISO_BOX.

@@ -6,7 +6,8 @@
 //   HKCU\Software\Zelkova\Setup\<ext>     the former owner of <ext>:
 //       Exist     DWORD  whether HKCR\<ext> existed
 //       Type      former (default), Content  former "Content Type",
-//       ShellNew  former "New" menu entry ("*" for a NullFile)
+//       ShellNew  former "New" menu entry ("*" for a NullFile); with
+//                 DataWritten and FormerData, see new_menu_win32.cpp
 //   HKCR\.z00 .. .z29 (.z99 on Windows 95/98/ME)   volumes of .zkv archives
 #include <windows.h>
 #include <shlobj.h>
@@ -48,6 +49,7 @@ void RememberFormerOwner(const char* extension, const char* record) {
     SetSettingString(record, "Type", type);
     SetSettingString(record, "Content", content);
     SetSettingString(record, "ShellNew", shellNew);
+    RecordFormerNewMenuData(extension, record);
 }
 
 void PointAt(const char* extension, const char* progId) {

@@ -217,6 +217,46 @@ TEST_F(Associations, NewMenuDataThatOnlyResemblesATemplateIsNotTakenForOurs) {
     EXPECT_EQ(almost, Value(Classes, ".zip\\ShellNew", "Data"));
 }
 
+// The empty ZIP archive is the same 22 bytes for every archiver: whose
+// "Data" it is, the record of the take-over says.
+TEST_F(Associations, NewMenuDataGoesByTheRecordOfWhoWroteIt) {
+    const std::string emptyZip = std::string("PK\x05\x06", 4) + std::string(18, '\0');
+    const char* const none = "<none>";
+    struct Case {
+        const char* what;
+        bool formerData;  // another archiver's identical "Data" before setup
+        bool shellExt;    // setup with Explorer integration
+        bool nt4;         // which writes the template as "Data"
+        bool earlierMark; // the record as an earlier setup left it: no mark, no former "Data"
+        bool dataAfterGiveBack;
+    } const cases[] = {
+        {"theirs, not taken over", true, false, false, false, true},
+        {"theirs, replaced by ours", true, true, true, false, true},
+        {"theirs, replaced by a file entry", true, true, false, false, true},
+        {"ours alone", false, true, true, false, false},
+        {"ours, earlier record", false, true, true, true, false},
+        {"theirs, earlier record", true, false, false, true, false}, // the bytes alone decide
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Clean();
+        SetString(Classes, ".zip", "", "OtherArchiver.zip");
+        if (c.formerData) SetBinary(Classes, ".zip\\ShellNew", "Data", emptyZip);
+        if (c.nt4) OverrideWindowsVersion(VER_PLATFORM_WIN32_NT, 4, 0);
+        UpdateAssociations(Ticked({1}, c.shellExt));
+        ClearWindowsVersionOverride();
+        ASSERT_EQ("Zelkova.ZIP", Value(Classes, ".zip", ""));
+        if (c.earlierMark) {
+            for (const char* name : {"DataWritten", "FormerData"})
+                DeleteValue(User, "Software\\Zelkova\\Setup\\.zip", name);
+        }
+        UpdateAssociations(SetupChoices());
+        EXPECT_EQ("OtherArchiver.zip", Value(Classes, ".zip", ""));
+        EXPECT_EQ(c.dataAfterGiveBack ? emptyZip : none, Value(Classes, ".zip\\ShellNew", "Data"));
+        EXPECT_EQ(none, Value(Classes, ".zip\\ShellNew", "FileName"));
+    }
+}
+
 TEST_F(Associations, TemplatesWrittenAsDataOnWindows98GoOnGiveBack) {
     OverrideWindowsVersion(1, 4, 10);
     SetString(Classes, ".zkv", "", "OldZkv"); // had a key: its ShellNew key is not deleted whole

@@ -8,7 +8,7 @@
 //       UninstallString       <this program>, quoted when its path holds a blank
 //       QuietUninstallString  "<this program>" /uninstall /s
 //       DisplayIcon           "<program folder>\Zelkova.exe",0
-//       InstallLocation       <current directory>
+//       InstallLocation       <program folder>: the folder the uninstall removes
 //       NoModify, NoRepair    DWORD 1: setup has nothing to change or mend
 //       EstimatedSize         DWORD, KB of the listed files that exist and of
 //                             this program
@@ -85,7 +85,7 @@ void RegisterUninstallEntry() {
     char path[PathSize];
     if (ProgramFilePath("Zelkova.exe", path) && QuotedWith(command, sizeof command, path, ",0"))
         SetRegString(HKEY_LOCAL_MACHINE, UninstallEntryKey, "DisplayIcon", command);
-    if (GetInstallationFolder(path, sizeof path))
+    if (program[0] && ProgramFolder(program, path, sizeof path))
         SetRegString(HKEY_LOCAL_MACHINE, UninstallEntryKey, "InstallLocation", path);
     SetRegDword(HKEY_LOCAL_MACHINE, UninstallEntryKey, "NoModify", 1);
     SetRegDword(HKEY_LOCAL_MACHINE, UninstallEntryKey, "NoRepair", 1);

@@ -5,6 +5,10 @@
 //                                   or when the template file cannot be made);
 //                                   a "Data" of other bytes is another program's
 //                         NullFile  ""  (only when a former owner had it)
+//   HKCU\Software\Zelkova\Setup\<ext>   the former owner's record (associations):
+//       DataWritten  DWORD   1 when setup wrote "Data" last, 0 when it did not;
+//                            missing in a record of an earlier setup
+//       FormerData   binary  the former owner's "Data", when there was one
 #include <windows.h>
 #include <cstring>
 #include "uninstall/common/format.h"
@@ -21,6 +25,9 @@ bool ShellNewKey(const char* extension, char* key) {
 }
 
 namespace {
+constexpr DWORD Unmarked = 2; // "DataWritten" of a record without the mark
+constexpr int FormerDataSize = 4096;
+
 // Windows 95, 98 and NT 4 (4.0 and 4.10) read the bytes from the registry.
 bool TemplateFilesSupported() {
     WindowsVersionInfo version = WindowsVersion();
@@ -71,9 +78,21 @@ void FormerNewMenuEntry(const char* extension, char* entry, std::size_t size) {
     }
 }
 
+void RecordFormerNewMenuData(const char* extension, const char* record) {
+    char key[KeyPathSize];
+    unsigned char data[FormerDataSize];
+    DWORD length = 0;
+    SetSettingDword(record, "DataWritten", 0);
+    DeleteRegValue(HKEY_CURRENT_USER, record, "FormerData");
+    if (ShellNewKey(extension, key) &&
+        GetRegBytes(HKEY_CLASSES_ROOT, key, "Data", data, sizeof data, &length))
+        SetRegBinary(HKEY_CURRENT_USER, record, "FormerData", length, data);
+}
+
 void InstallNewMenuTemplate(const char* extension, bool zkv) {
     char key[KeyPathSize];
-    if (!ShellNewKey(extension, key)) return;
+    char record[KeyPathSize];
+    if (!ShellNewKey(extension, key) || !SetupKeyFor(extension, record, sizeof record)) return;
     DeleteRegKey(HKEY_CLASSES_ROOT, key);
     const NewMenuTemplate& bytes = zkv ? ZkvNewMenuTemplate : ZipNewMenuTemplate;
     char path[PathSize];
@@ -82,8 +101,10 @@ void InstallNewMenuTemplate(const char* extension, bool zkv) {
     if (TemplateFilesSupported() && ProgramFilePath(bytes.fileName, path) &&
         EnsureTemplateFile(path, bytes)) {
         SetRegString(HKEY_CLASSES_ROOT, key, "FileName", path);
+        SetSettingDword(record, "DataWritten", 0);
     } else {
         SetRegBinary(HKEY_CLASSES_ROOT, key, "Data", static_cast<DWORD>(bytes.size), bytes.bytes);
+        SetSettingDword(record, "DataWritten", 1);
     }
 }
 
@@ -93,11 +114,20 @@ void RestoreNewMenuEntry(const char* extension) {
     if (!SetupKeyFor(extension, record, sizeof record) || !ShellNewKey(extension, key)) return;
     char entry[PathSize];
     GetSettingString(record, "ShellNew", entry, sizeof entry, "");
-    // What setup may have written goes, so the former owner's entry is not
-    // shadowed by the Zelkova template. A "Data" of other bytes was never
-    // recorded: it is the former owner's own and stays.
+    // What setup wrote goes, so the former owner's entry is not shadowed by
+    // the Zelkova template. "Data" goes only when the record says setup wrote
+    // it and it still holds our bytes: another archiver's empty ZIP archive
+    // is byte for byte ours. A record of an earlier setup has no mark; there
+    // the bytes alone decide.
     DeleteRegValue(HKEY_CLASSES_ROOT, key, "FileName");
-    if (HoldsOwnTemplateData(key)) DeleteRegValue(HKEY_CLASSES_ROOT, key, "Data");
+    if (GetSettingDword(record, "DataWritten", Unmarked) != 0 && HoldsOwnTemplateData(key))
+        DeleteRegValue(HKEY_CLASSES_ROOT, key, "Data");
+    // The former owner's "Data", which setup's template replaced.
+    unsigned char data[FormerDataSize];
+    DWORD length = 0;
+    if (!GetRegBytes(HKEY_CLASSES_ROOT, key, "Data", data, sizeof data, &length) &&
+        GetRegBytes(HKEY_CURRENT_USER, record, "FormerData", data, sizeof data, &length))
+        SetRegBinary(HKEY_CLASSES_ROOT, key, "Data", length, data);
     if (entry[0] == '*') {
         SetRegString(HKEY_CLASSES_ROOT, key, "NullFile", "");
     } else if (entry[0] != '\0') {

@@ -1,6 +1,7 @@
 // Entry point: prepares what every mode needs, runs one mode, tears down.
 // Every path that returns ends with exit code 0, but for a silent uninstall
-// that stopped, which reports why in its exit code.
+// that stopped and a silent run that refused its folder, which report why in
+// their exit codes.
 #include <windows.h>
 #include <ole2.h>
 #include "uninstall/common/error_reporter.h"

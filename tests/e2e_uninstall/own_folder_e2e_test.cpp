@@ -1,0 +1,189 @@
+// A Zelkova folder whose name the ANSI code page cannot spell: the ANSI
+// functions give the program a look-alike of its path ("Łukasz" as
+// "Lukasz" in code page 1252) or one with '?'. Setup, the uninstall and
+// "/clean" refuse it and change nothing, neither the real installation nor
+// a look-alike one with its own list file and program.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "tests/driver/ui_driver.h"
+#include "tests/support/call_site.h"
+#include "tests/support/registry_snapshot.h"
+
+namespace {
+
+const std::wstring Parent = L"C:\\Program Files\\\u0141ukasz"; // "Łukasz"
+const std::wstring Real = Parent + L"\\Zelkova";
+const std::wstring Plain = L"C:\\zk-plain"; // any code page spells it
+const char* const ListText = "Zelkova.exe\r\nzkvext.dll\r\nuninstall.exe\r\nUninstall.lst\r\n";
+
+std::wstring Wide(const std::string& ansi) {
+    std::wstring wide(ansi.size() + 1, L'\0');
+    wide.resize(
+        MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &wide[0], static_cast<int>(wide.size())) -
+        1);
+    return wide;
+}
+
+// The system's ANSI form of a name, as the A functions give it.
+std::string Ansi(const std::wstring& wide) {
+    std::string ansi(wide.size() * 2 + 1, '\0');
+    ansi.resize(WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &ansi[0],
+                                    static_cast<int>(ansi.size()), nullptr, nullptr) -
+                1);
+    return ansi;
+}
+
+void WriteFileW(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD done = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+    CloseHandle(file);
+}
+
+// An installation as its installer leaves it, made with the W functions.
+void Stage(const std::wstring& folder, CallSite at = {}) {
+    CalledFrom trace(at);
+    CreateDirectoryW(folder.substr(0, folder.rfind(L'\\')).c_str(), nullptr);
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) ||
+                GetLastError() == ERROR_ALREADY_EXISTS);
+    const std::pair<int, const wchar_t*> copies[] = {
+        {1, L"uninstall.exe"}, {2, L"Zelkova.exe"}, {3, L"zkvext.dll"}};
+    for (const auto& copy : copies)
+        ASSERT_TRUE(CopyFileW(Wide(ui::ArgumentPath(copy.first)).c_str(),
+                              (folder + L"\\" + copy.second).c_str(), FALSE));
+    WriteFileW(folder + L"\\Uninstall.lst", ListText);
+}
+
+// Every file of a folder with its size.
+std::map<std::wstring, DWORD> Files(const std::wstring& folder) {
+    std::map<std::wstring, DWORD> files;
+    WIN32_FIND_DATAW item;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &item);
+    if (search == INVALID_HANDLE_VALUE) return files;
+    do
+        files[item.cFileName] = item.nFileSizeLow;
+    while (FindNextFileW(search, &item));
+    FindClose(search);
+    return files;
+}
+
+void RemoveFolder(const std::wstring& folder) {
+    for (const auto& file : Files(folder))
+        DeleteFileW((folder + L"\\" + file.first).c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+bool AnyBoxVisible() {
+    for (HWND w = FindWindowExA(nullptr, nullptr, ui::kDialogClass, nullptr); w;
+         w = FindWindowExA(nullptr, w, ui::kDialogClass, nullptr))
+        if (IsWindowVisible(w)) return true;
+    return false;
+}
+
+// The message of a box in UTF-16, as it is shown.
+std::wstring BoxText(HWND box) {
+    wchar_t text[2048] = L"";
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(ui::FindControl(box, ui::kMessageBoxTextId), WM_GETTEXT, 2048,
+                        reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, ui::kSendTimeoutMs,
+                        &result);
+    return text;
+}
+
+class OwnFolder : public ::testing::Test {
+  protected:
+    // The look-alike that the ANSI path names, when one can exist.
+    const std::string lookAlike = Ansi(Real);
+    const bool lookAlikeExists = lookAlike.find('?') == std::string::npos;
+
+    void SetUp() override {
+        ASSERT_NE(Wide(lookAlike), Real) << "this code page spells the name";
+        // Code page 1252 has the look-alike the fault needs.
+        if (GetACP() == 1252) {
+            ASSERT_TRUE(lookAlikeExists) << lookAlike;
+        }
+        Stage(Real);
+        Stage(Plain);
+        if (lookAlikeExists) {
+            Stage(Wide(lookAlike));
+            WriteFileW(Wide(lookAlike) + L"\\readme.txt", "the look-alike's own");
+        }
+    }
+    void TearDown() override {
+        for (const std::wstring& folder : {Real, Plain, Wide(lookAlike)})
+            RemoveFolder(folder);
+        RemoveDirectoryW(Parent.c_str());
+        RemoveDirectoryW(Wide(Ansi(Parent)).c_str());
+    }
+};
+
+// Each mode that changes something, interactive and silent: nothing changes
+// anywhere, a silent run ends with 5, an interactive one names the folder.
+TEST_F(OwnFolder, EveryModeThatChangesSomethingRefusesAndChangesNothing) {
+    struct Case {
+        const wchar_t* program; // folder of uninstall.exe
+        const wchar_t* tail;
+        const wchar_t* startIn;
+        bool silent;
+    } const cases[] = {
+        {Real.c_str(), L"", L"C:\\windows", false},
+        {Real.c_str(), L" /uninstall", L"C:\\windows", false},
+        {Real.c_str(), L" /uninstall /s", L"C:\\windows", true},
+        {Real.c_str(), L" /setup", Real.c_str(), false},
+        {Real.c_str(), L" /setup /s", Real.c_str(), true},
+        {Real.c_str(), L" /clean", Real.c_str(), false},
+        // Setup records the folder it is started in as the installation's.
+        {Plain.c_str(), L" /setup /s", Real.c_str(), true},
+        {Plain.c_str(), L" /setup", Real.c_str(), false},
+    };
+    const registry_snapshot::Snapshot registry = registry_snapshot::Registry();
+    const auto realFiles = Files(Real), plainFiles = Files(Plain);
+    const auto lookAlikeFiles = Files(Wide(lookAlike));
+    for (const Case& c : cases) {
+        std::wstring line = L"\"" + std::wstring(c.program) + L"\\uninstall.exe\"" + c.tail;
+        SCOPED_TRACE(Ansi(line));
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info = {};
+        ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                   c.startIn, &startup, &info));
+        CloseHandle(info.hThread);
+        ui::Process process = {info.hProcess, info.dwProcessId};
+        DWORD code = 0xFFFFFFFF;
+        if (c.silent) {
+            bool boxSeen = false;
+            ui::WaitUntil(
+                [&] {
+                    boxSeen |= AnyBoxVisible();
+                    return WaitForSingleObject(process.handle, 0) == WAIT_OBJECT_0;
+                },
+                15000);
+            EXPECT_FALSE(boxSeen);
+            EXPECT_TRUE(ui::WaitForExit(process.handle, 0, &code));
+            EXPECT_EQ(code, 5u);
+        } else {
+            HWND box = ui::WaitForWindow(nullptr, ui::kDialogClass, process.id);
+            ASSERT_NE(box, nullptr);
+            const std::wstring text = BoxText(box);
+            const std::wstring named = L"\n" + Real;
+            EXPECT_TRUE(text.size() > named.size() &&
+                        text.compare(text.size() - named.size(), named.size(), named) == 0)
+                << Ansi(text);
+            ui::AnswerMessageBox(box, IDOK);
+            EXPECT_TRUE(ui::WaitForExit(process.handle, 10000, &code));
+            EXPECT_EQ(code, 0u);
+        }
+        ui::EndProcess(process);
+        EXPECT_EQ(Files(Real), realFiles);
+        EXPECT_EQ(Files(Plain), plainFiles);
+        EXPECT_EQ(Files(Wide(lookAlike)), lookAlikeFiles);
+    }
+    EXPECT_EQ(registry_snapshot::Lines(registry),
+              registry_snapshot::Lines(registry_snapshot::Registry()));
+}
+
+} // namespace
