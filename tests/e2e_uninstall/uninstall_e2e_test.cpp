@@ -111,6 +111,10 @@ class Uninstall : public ::testing::Test {
     void TearDown() override {
         ui::EndProcess(process);
         ui::EndProcess(holder);
+        // A batch run still going would act on the next test's staging of the
+        // same folder (its "if not exist" finds the new program and goes on
+        // deleting it): wait for its last line, which deletes the batch file.
+        EXPECT_TRUE(ui::WaitUntil([] { return !Exists(BatchInTemp()); }, 20000));
     }
 
     // The installation as the installer leaves it, with its list file.
