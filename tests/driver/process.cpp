@@ -17,13 +17,13 @@ std::string ArgumentPath(int index) {
     return WindowsPath(__argv[index]);
 }
 
-Process StartProcess(const char* commandLine, const char* folder, DWORD flags) {
+Process StartProcess(const char* commandLine, const char* folder) {
     std::string line = commandLine; // CreateProcessA may write into it
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, flags, nullptr, folder,
-                        &startup, &info))
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
+                        &info))
         return {nullptr, 0};
     CloseHandle(info.hThread);
     return {info.hProcess, info.dwProcessId};

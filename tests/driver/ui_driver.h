@@ -52,9 +52,8 @@ struct Process {
     HANDLE handle; // nullptr when the start failed
     DWORD id;
 };
-// Starts commandLine in folder (nullptr: the test's current folder) with
-// the creation flags given.
-Process StartProcess(const char* commandLine, const char* folder, DWORD flags = 0);
+// Starts commandLine in folder (nullptr: the test's current folder).
+Process StartProcess(const char* commandLine, const char* folder);
 // True when the process ended within timeoutMs; its exit code goes to exitCode.
 bool WaitForExit(HANDLE process, DWORD timeoutMs, DWORD* exitCode);
 // Terminates the process if it still runs and closes its handle.
