@@ -5,16 +5,12 @@
 // it does, and waits until it is ended.
 #include <windows.h>
 
-#include <cstring>
-
 int main(int argc, char** argv) {
-    if (argc != 3 && !(argc == 4 && std::strcmp(argv[3], "load") == 0)) return 2;
-    if (argc == 4) {
-        if (!LoadLibraryA(argv[1])) return 1;
-    } else if (CreateFileA(argv[1], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                           nullptr) == INVALID_HANDLE_VALUE) {
+    if (argc != 3 && (argc != 4 || lstrcmpA(argv[3], "load") != 0)) return 2;
+    if (argc == 4 ? !LoadLibraryA(argv[1])
+                  : CreateFileA(argv[1], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                                nullptr) == INVALID_HANDLE_VALUE)
         return 1;
-    }
     HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2]);
     if (!ready || !SetEvent(ready)) return 1;
     Sleep(INFINITE);

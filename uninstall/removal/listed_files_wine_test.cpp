@@ -163,47 +163,30 @@ TEST(ScheduleLeftovers, FilesThenFoldersDeepestFirstThenTheProgramFolder) {
 // the user's own files: it is neither scheduled nor a leftover, and nor are
 // the listed folders above it. Only held listed files are.
 TEST(ScheduleLeftovers, ListedFoldersWithTheUsersOwnFilesAreTheUsers) {
-    struct Case {
+    const struct {
         const char* list;
         const char* usersFile; // not listed
-        const char* held;      // held open during the removal, or null
-        Leftovers result;
-        std::vector<const char*> pending; // relative to the folder; "" the folder itself
-    } const cases[] = {
-        {"sub\\deeper\\held.dll\r\nsub\\deeper\r\nsub\r\n",
-         "sub\\mine.txt",
-         nullptr,
-         Leftovers::None,
-         {}},
-        {"sub\r\nsub\\deeper\\\r\nsub\\deeper\\held.dll\r\n",
-         "sub\\deeper\\mine.txt",
-         nullptr,
-         Leftovers::None,
-         {}},
-        {"sub\\deeper\\held.dll\r\nsub\\deeper\r\nsub\r\n",
-         "sub\\mine.txt",
-         "sub\\deeper\\held.dll",
-         Leftovers::Scheduled,
-         {"sub\\deeper\\held.dll", "sub\\deeper", ""}},
-        {"sub/deeper/held.dll\r\nsub/deeper/\r\nsub\r\n",
-         "sub\\mine.txt",
-         "sub\\deeper\\held.dll",
-         Leftovers::Scheduled,
-         {"sub\\deeper\\held.dll", "sub\\deeper\\", ""}},
+        bool held;             // sub\deeper\held.dll, open during the removal
+    } cases[] = {
+        {"sub\\deeper\\held.dll\r\nsub\\deeper\r\nsub\r\n", "sub\\mine.txt", false},
+        {"sub\r\nsub\\deeper\\\r\nsub\\deeper\\held.dll\r\n", "sub\\deeper\\mine.txt", false},
+        {"sub/deeper/held.dll\r\nsub/deeper\r\nsub\r\n", "sub\\mine.txt", true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.list);
         pending_renames::Clear();
         Installation installation(c.list);
         test_files::Write(installation.In(c.usersFile), "the user's");
         {
-            std::unique_ptr<Held> held;
-            if (c.held) held.reset(new Held(installation.In(c.held)));
-            EXPECT_EQ(installation.Remove(), c.result);
+            std::unique_ptr<Held> held(c.held ? new Held(installation.In("sub\\deeper\\held.dll"))
+                                              : nullptr);
+            EXPECT_EQ(installation.Remove(), c.held ? Leftovers::Scheduled : Leftovers::None);
         }
-        std::vector<std::pair<std::string, std::string>> expected;
-        for (const char* name : c.pending)
-            expected.push_back({*name ? installation.In(name) : installation.folder, ""});
+        std::vector<std::pair<std::string, std::string>> expected; // the held file's folders
+        if (c.held)
+            expected = {{installation.In("sub\\deeper\\held.dll"), ""},
+                        {installation.In("sub\\deeper"), ""},
+                        {installation.folder, ""}};
         EXPECT_EQ(pending_renames::Read(), expected);
         EXPECT_EQ(ReadWhole(installation.In(c.usersFile)), "the user's");
         pending_renames::Clear();
@@ -214,27 +197,10 @@ TEST(ScheduleLeftovers, ListedFoldersWithTheUsersOwnFilesAreTheUsers) {
 ULONGLONG FileIndex(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
-    BY_HANDLE_FILE_INFORMATION information = {};
-    bool known = file != INVALID_HANDLE_VALUE && GetFileInformationByHandle(file, &information);
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    return known ? (static_cast<ULONGLONG>(information.nFileIndexHigh) << 32) |
-                       information.nFileIndexLow
-                 : 0;
-}
-
-// The names of the "*.tmp" files in the Windows folder.
-std::vector<std::string> TempFilesInWindowsFolder() {
-    char windows[MAX_PATH];
-    GetWindowsDirectoryA(windows, sizeof windows);
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA item;
-    HANDLE search = FindFirstFileA((std::string(windows) + "\\*.tmp").c_str(), &item);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do
-        names.push_back(item.cFileName);
-    while (FindNextFileA(search, &item));
-    FindClose(search);
-    return names;
+    BY_HANDLE_FILE_INFORMATION about = {};
+    GetFileInformationByHandle(file, &about);
+    CloseHandle(file);
+    return (static_cast<ULONGLONG>(about.nFileIndexHigh) << 32) | about.nFileIndexLow;
 }
 
 // The Windows 95 family, as the program sees it through the version seam.
@@ -271,6 +237,7 @@ class Windows95 : public ::testing::Test {
 TEST_F(Windows95, HeldFilesGoIntoTheRenameSectionByShortPathAndTheRestStays) {
     test_files::Write(wininit,
                       "[Setup]\r\nkeep=1\r\n[rename]\r\nNUL=C:\\OLD.TMP\r\n[Other]\r\nalso=2\r\n");
+    const ULONGLONG oldFile = FileIndex(wininit);
     Installation installation("held long name.txt\r\nfree.txt\r\nuninstall.exe\r\n");
     std::string shortPath = Short(installation.In("held long name.txt"));
     EXPECT_EQ(shortPath.find(' '), std::string::npos) << shortPath;
@@ -281,25 +248,9 @@ TEST_F(Windows95, HeldFilesGoIntoTheRenameSectionByShortPathAndTheRestStays) {
     EXPECT_EQ(ReadWhole(wininit), "[Setup]\r\nkeep=1\r\n[rename]\r\nNUL=" + shortPath +
                                       "\r\nNUL=C:\\OLD.TMP\r\n[Other]\r\nalso=2\r\n");
     EXPECT_TRUE(pending_renames::Read().empty());
-}
-
-// WININIT.INI is never rewritten in place, where a write that fails half-way
-// (a full disk) would lose other programs' lines: the complete new text
-// comes in a new file, which takes the old one's place.
-TEST_F(Windows95, WininitIsReplacedWholeNeverRewrittenInPlace) {
-    const std::string before = "[rename]\r\nNUL=C:\\OLD.TMP\r\n";
-    test_files::Write(wininit, before);
-    const std::vector<std::string> tempFiles = TempFilesInWindowsFolder();
-    const ULONGLONG oldFile = FileIndex(wininit);
-    Installation installation("held long name.txt\r\nuninstall.exe\r\n");
-    const std::string shortPath = Short(installation.In("held long name.txt"));
-    {
-        Held text(installation.In("held long name.txt"));
-        EXPECT_EQ(installation.Remove(), Leftovers::Scheduled);
-    }
-    EXPECT_EQ(ReadWhole(wininit), "[rename]\r\nNUL=" + shortPath + "\r\nNUL=C:\\OLD.TMP\r\n");
+    // Replaced by a complete new file, never rewritten in place, where a write
+    // that fails half-way (a full disk) would lose other programs' lines.
     EXPECT_NE(FileIndex(wininit), oldFile);
-    EXPECT_EQ(TempFilesInWindowsFolder(), tempFiles);
 }
 
 TEST_F(Windows95, AFolderThatIsLeftIsLeftToTheUser) {

@@ -222,28 +222,20 @@ TEST_F(Associations, NewMenuDataThatOnlyResemblesATemplateIsNotTakenForOurs) {
 TEST_F(Associations, NewMenuDataGoesByTheRecordOfWhoWroteIt) {
     const std::string emptyZip = std::string("PK\x05\x06", 4) + std::string(18, '\0');
     const char* const none = "<none>";
-    struct Case {
+    // Another archiver's "Data" stays; ours goes, by the record or, where an
+    // earlier setup left no mark, by its bytes.
+    const struct {
         const char* what;
-        bool formerData;  // another archiver's identical "Data" before setup
-        bool shellExt;    // setup with Explorer integration
-        bool nt4;         // which writes the template as "Data"
+        bool theirs;      // else setup's own, written as "Data" with Explorer integration on NT 4
         bool earlierMark; // the record as an earlier setup left it: no mark, no former "Data"
-        bool dataAfterGiveBack;
-    } const cases[] = {
-        {"theirs, not taken over", true, false, false, false, true},
-        {"theirs, replaced by ours", true, true, true, false, true},
-        {"theirs, replaced by a file entry", true, true, false, false, true},
-        {"ours alone", false, true, true, false, false},
-        {"ours, earlier record", false, true, true, true, false},
-        {"theirs, earlier record", true, false, false, true, false}, // the bytes alone decide
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{"theirs", true, false}, {"ours", false, false}, {"ours, earlier", false, true}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Clean();
         SetString(Classes, ".zip", "", "OtherArchiver.zip");
-        if (c.formerData) SetBinary(Classes, ".zip\\ShellNew", "Data", emptyZip);
-        if (c.nt4) OverrideWindowsVersion(VER_PLATFORM_WIN32_NT, 4, 0);
-        UpdateAssociations(Ticked({1}, c.shellExt));
+        if (c.theirs) SetBinary(Classes, ".zip\\ShellNew", "Data", emptyZip);
+        OverrideWindowsVersion(VER_PLATFORM_WIN32_NT, 4, 0);
+        UpdateAssociations(Ticked({1}, !c.theirs));
         ClearWindowsVersionOverride();
         ASSERT_EQ("Zelkova.ZIP", Value(Classes, ".zip", ""));
         if (c.earlierMark) {
@@ -252,7 +244,7 @@ TEST_F(Associations, NewMenuDataGoesByTheRecordOfWhoWroteIt) {
         }
         UpdateAssociations(SetupChoices());
         EXPECT_EQ("OtherArchiver.zip", Value(Classes, ".zip", ""));
-        EXPECT_EQ(c.dataAfterGiveBack ? emptyZip : none, Value(Classes, ".zip\\ShellNew", "Data"));
+        EXPECT_EQ(c.theirs ? emptyZip : none, Value(Classes, ".zip\\ShellNew", "Data"));
         EXPECT_EQ(none, Value(Classes, ".zip\\ShellNew", "FileName"));
     }
 }
