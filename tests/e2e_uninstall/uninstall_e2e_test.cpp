@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,24 @@ using test_files::Write;
 
 std::string BatchInTemp() {
     return test_files::TempFolder() + "Uninstall_Zkv.Bat";
+}
+
+// Every top-level window of every process, shown or not (a console's
+// window among them), as "class (process id)".
+std::set<std::string> TopLevelWindows() {
+    std::set<std::string> found;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            char name[256] = "";
+            GetClassNameA(window, name, sizeof name);
+            DWORD id = 0;
+            GetWindowThreadProcessId(window, &id);
+            reinterpret_cast<std::set<std::string>*>(list)->insert(std::string(name) + " (" +
+                                                                   std::to_string(id) + ")");
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 // A folder name with a blank, "%" and letters beyond ASCII that the system
@@ -638,12 +657,15 @@ TEST_F(Uninstall, AnUninstallStoppedDuringTheFilePassesFinishesWhenRunAgain) {
 
 // The batch file goes to the interpreter of the system's family: on the 95
 // family it starts the second instance through "start /wait", which the
-// command.com of those systems needs to wait for a program.
+// command.com of those systems needs to wait for a program. A cmd.exe of
+// Windows 2000 and later is told to run no AutoRun command and to leave "!"
+// alone (/d /v:off); the stand-in, named cmd.exe, records what it is given.
 TEST_F(Uninstall, TheBatchFileIsHandedToTheInterpreterOfTheSystemsFamily) {
     Stage(true);
-    const std::string interpreter = ui::ArgumentPath(7);
-    const std::string log = interpreter.substr(0, interpreter.rfind('.')) + ".log";
-    DeleteFileA(log.c_str());
+    const std::string scratch = "C:\\zk-interpreter", interpreter = scratch + "\\cmd.exe";
+    const std::string log = scratch + "\\cmd.log";
+    CreateDirectoryA(scratch.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(ui::ArgumentPath(7).c_str(), interpreter.c_str(), FALSE));
     EnvironmentChange environment;
     environment.Set("COMSPEC", interpreter.c_str());
     EXPECT_EQ(RunSilently(), 0u);
@@ -652,9 +674,10 @@ TEST_F(Uninstall, TheBatchFileIsHandedToTheInterpreterOfTheSystemsFamily) {
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
     const bool ntFamily = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    const char* switches = ntFamily && version.dwMajorVersion >= 5 ? " /d /v:off /c " : " /c ";
     // The interpreter is started, not waited for.
     EXPECT_TRUE(ui::WaitUntil([&] { return !test_files::Read(log).empty(); }, 10000));
-    EXPECT_EQ(test_files::Read(log), interpreter + " /c \"" + BatchInTemp() + "\"\r\n");
+    EXPECT_EQ(test_files::Read(log), interpreter + switches + "\"" + BatchInTemp() + "\"\r\n");
     // The batch file names the folder with each "%" doubled.
     std::string inBatch = folder;
     for (std::size_t at = 0; (at = inBatch.find('%', at)) != std::string::npos; at += 2)
@@ -664,7 +687,7 @@ TEST_F(Uninstall, TheBatchFileIsHandedToTheInterpreterOfTheSystemsFamily) {
         (ntFamily ? "\"" : "start /wait \"") + inBatch + "\\uninstall.exe\" /wait\r\n";
     EXPECT_EQ(batch.substr(0, first.size()), first) << batch;
     EXPECT_NE(batch.find("rd \"" + inBatch + "\"\r\n"), std::string::npos) << batch;
-    DeleteFileA(log.c_str());
+    test_files::RemoveTree(scratch);
     DeleteFileA(BatchInTemp().c_str());
     RemoveStaging();
 }
@@ -684,6 +707,53 @@ TEST_F(Uninstall, TheLanguageLibrarySpeaksToTheLastBox) {
                                                         " will be removed when Windows restarts");
     ui::AnswerMessageBox(notice, IDOK);
     ExpectTheProgramGoneThenLetGo();
+}
+
+// A damaged language library and a program group that cannot be deleted:
+// the silent uninstall still shows nothing, no system or shell box and no
+// window of the batch run's interpreter, not even a hidden one.
+TEST_F(Uninstall, SilentlyWithADamagedLibraryAndAGroupInUseNoWindowAppears) {
+    Stage(true);
+    RunSetup();
+    // The sample library cut in half: its sections reach past the file's end.
+    ASSERT_TRUE(CopyFileA(ui::ArgumentPath(8).c_str(), In("zkvlng.dll").c_str(), FALSE));
+    HANDLE cut =
+        CreateFileA(In("zkvlng.dll").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(cut, INVALID_HANDLE_VALUE);
+    SetFilePointer(cut, static_cast<LONG>(GetFileSize(cut, nullptr) / 2), nullptr, FILE_BEGIN);
+    EXPECT_TRUE(SetEndOfFile(cut));
+    CloseHandle(cut);
+    const std::string group = test_links::SpecialFolder(CSIDL_PROGRAMS) + "\\Zelkova";
+    HANDLE held = CreateFileA((group + "\\Zelkova.lnk").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    const std::set<std::string> before = TopLevelWindows();
+    std::set<std::string> appeared;
+    // Started without a console of its own to lend, as from Explorer.
+    std::string line = "\"" + program + "\" /uninstall /s";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, DETACHED_PROCESS,
+                               nullptr, "C:\\windows", &startup, &info));
+    CloseHandle(info.hThread);
+    process = {info.hProcess, info.dwProcessId};
+    EXPECT_TRUE(ui::WaitUntil(
+        [&] {
+            for (const std::string& window : TopLevelWindows())
+                if (!before.count(window)) appeared.insert(window);
+            return WaitForSingleObject(process.handle, 0) == WAIT_OBJECT_0 && !Exists(program) &&
+                   !Exists(BatchInTemp());
+        },
+        20000));
+    EXPECT_EQ(appeared, std::set<std::string>{});
+    DWORD code = 1;
+    EXPECT_TRUE(ui::WaitForExit(process.handle, 0, &code));
+    EXPECT_EQ(code, 0u);
+    CloseHandle(held);
+    test_links::RemoveZelkovaLinks();
+    RemoveStaging();
 }
 
 } // namespace
