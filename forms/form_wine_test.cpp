@@ -285,7 +285,7 @@ TEST(Clock, CurrentDateTimeIsTheLocalTime) {
 
 TEST(Clock, LongDateIsTheRegionalLongDateAndIsCutToFit) {
     // In the system code page, whatever the code page of the formats' locale.
-    const std::string expected = test_locale::LongDate(2004, 3, 15);
+    const std::string expected = LongDate(2004, 3, 15);
     ASSERT_FALSE(expected.empty());
     char text[128];
     ASSERT_TRUE(FormatLongDate({2004, 3, 15}, text, sizeof text));

@@ -20,8 +20,6 @@ enum ControlId {
 const char* const kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                  "Thursday", "Friday", "Saturday"};
 
-using test_locale::LongDate;
-
 class Calendar : public ::testing::Test {
   protected:
     void SetUp() override {

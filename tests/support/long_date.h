@@ -1,12 +1,10 @@
 #pragma once
-// The user's long date as the Unicode function gives it, converted to the
-// system code page that a window of an ANSI program shows (a character the
-// code page lacks is '?'); "" on failure.
+// The user's long date as the Unicode function gives it, in the system code
+// page that an ANSI program's window shows (a character the code page lacks is
+// '?'); "" on failure.
 #include <windows.h>
 
 #include <string>
-
-namespace test_locale {
 
 inline std::string LongDate(int year, int month, int day) {
     SYSTEMTIME date{};
@@ -20,5 +18,3 @@ inline std::string LongDate(int year, int month, int day) {
         return "";
     return text;
 }
-
-} // namespace test_locale
