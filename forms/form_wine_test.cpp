@@ -3,6 +3,7 @@
 #include "forms/control.h"
 #include "forms/form.h"
 #include "forms/timer.h"
+#include "tests/support/long_date.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
@@ -280,6 +281,19 @@ TEST(Clock, CurrentDateTimeIsTheLocalTime) {
     EXPECT_EQ(before.wMonth, now.date.month);
     EXPECT_GE(now.hour, 0);
     EXPECT_LE(now.second, 59);
+}
+
+TEST(Clock, LongDateIsTheRegionalLongDateAndIsCutToFit) {
+    // In the system code page, whatever the code page of the formats' locale.
+    const std::string expected = LongDate(2004, 3, 15);
+    ASSERT_FALSE(expected.empty());
+    char text[128];
+    ASSERT_TRUE(FormatLongDate({2004, 3, 15}, text, sizeof text));
+    EXPECT_EQ(expected, text);
+    char small[6];
+    ASSERT_TRUE(FormatLongDate({2004, 3, 15}, small, sizeof small));
+    EXPECT_EQ(0, expected.compare(0, std::strlen(small), small));
+    EXPECT_LT(std::strlen(small), sizeof small);
 }
 
 } // namespace

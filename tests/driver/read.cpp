@@ -47,4 +47,20 @@ int ListSelection(HWND list) {
     return static_cast<int>(current);
 }
 
+std::string ControlsOutside(HWND window, HWND except) {
+    RECT client;
+    if (!GetClientRect(window, &client)) return "no window";
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    HWND control = GetWindow(window, GW_CHILD);
+    std::string outside = control ? "" : "no controls";
+    for (; control; control = GetWindow(control, GW_HWNDNEXT)) {
+        RECT place, both;
+        GetWindowRect(control, &place);
+        IntersectRect(&both, &place, &client);
+        if (control != except && !EqualRect(&both, &place))
+            outside += std::to_string(GetDlgCtrlID(control)) + " \"" + Utf8(Text(control)) + "\" ";
+    }
+    return outside;
+}
+
 } // namespace ui

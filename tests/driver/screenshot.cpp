@@ -68,40 +68,28 @@ bool SaveScreenshot(HWND window, const char* fileName) {
 }
 
 std::string ShotName(const char* base) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = ScreenDpi();
     return std::string(base) + (dpi == 96 ? "" : "-" + std::to_string(dpi) + "dpi") + ".png";
 }
 
 std::vector<DWORD> ScreenPixels(const RECT& rect) {
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0) return {};
+    HBITMAP bitmap = CaptureScreen(rect);
+    if (!bitmap) return {};
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top row first
+    info.bmiHeader.biWidth = rect.right - rect.left;
+    info.bmiHeader.biHeight = rect.top - rect.bottom; // top row first
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
+    const UINT rows = rect.bottom - rect.top;
+    std::vector<DWORD> pixels(static_cast<size_t>(info.bmiHeader.biWidth) * rows);
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    std::vector<DWORD> pixels;
-    if (bitmap) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        if (BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY)) {
-            GdiFlush();
-            const DWORD* at = static_cast<const DWORD*>(bits);
-            pixels.assign(at, at + static_cast<size_t>(width) * height);
-            for (DWORD& pixel : pixels)
-                pixel &= 0xFFFFFF;
-        }
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-    }
-    DeleteDC(memory);
+    if (GetDIBits(screen, bitmap, 0, rows, pixels.data(), &info, DIB_RGB_COLORS) != int(rows))
+        pixels.clear();
     ReleaseDC(nullptr, screen);
+    DeleteObject(bitmap);
+    for (DWORD& pixel : pixels)
+        pixel &= 0xFFFFFF;
     return pixels;
 }
 

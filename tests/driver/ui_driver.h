@@ -93,6 +93,10 @@ int CheckState(HWND button);
 std::vector<std::string> ListItems(HWND list);
 // Index of the current item of a combo box or single-selection list box; -1 for none.
 int ListSelection(HWND list);
+// The controls of window (its child windows) but except that do not lie
+// wholly inside its client area, as "id \"text\" " each; "" when all do,
+// "no controls" when it has none.
+std::string ControlsOutside(HWND window, HWND except = nullptr);
 
 // --- Acting ----------------------------------------------------------------
 // Send waits until the target has handled the action (up to kSendTimeoutMs),
@@ -133,6 +137,17 @@ bool AnswerMessageBox(HWND box, int buttonId);
 // Without a window manager nobody draws frames and captions, so they are left
 // out. False on any failure.
 bool SaveScreenshot(HWND window, const char* fileName);
+// The screen's dots per inch, and a length in twips (1440 to the inch) in
+// its pixels, rounded to nearest.
+inline int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+inline int TwipsToPixels(int twips) {
+    return (twips * ScreenDpi() + 720) / 1440;
+}
 // "base.png" at 96 dpi, "base-144dpi.png" at 144: a screenshot's file name
 // for this screen.
 std::string ShotName(const char* base);

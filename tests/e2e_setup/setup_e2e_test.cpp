@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shlobj.h>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -102,46 +103,21 @@ HWND WaitForDialog(DWORD process, int controlId, int absentId = 0) {
     return found;
 }
 
-// Every control of the dialog lies inside its client area, whatever the
-// dpi the dialog font grows with.
-void ExpectControlsInside(HWND dialog, CallSite at = {}) {
-    CalledFrom trace(at);
-    RECT client;
-    ASSERT_TRUE(GetClientRect(dialog, &client));
-    MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    int controls = 0;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT place, both;
-        GetWindowRect(child, &place);
-        IntersectRect(&both, &place, &client);
-        EXPECT_TRUE(EqualRect(&both, &place))
-            << "control " << GetDlgCtrlID(child) << " \"" << ui::Utf8(ui::Text(child)) << "\"";
-        ++controls;
-    }
-    EXPECT_GT(controls, 3);
-}
-
 // Rows of the control's screen pixels that hold ink (darker than the face
 // of the dialog): the height of its text.
 int InkRows(HWND control) {
-    ui::WaitUntil([&] { return IsWindowVisible(control); }, ui::kFindTimeoutMs);
     SetForegroundWindow(GetAncestor(control, GA_ROOT));
     RECT place;
     GetWindowRect(control, &place);
-    const int width = place.right - place.left;
+    const size_t width = place.right - place.left;
+    auto dark = [](DWORD p) { return (p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF) < 200; };
     int rows = 0;
     ui::WaitUntil(
         [&] {
             const std::vector<DWORD> pixels = ui::ScreenPixels(place);
             rows = 0;
-            for (size_t row = 0; width > 0 && row < pixels.size() / width; ++row) {
-                bool ink = false;
-                for (int x = 0; x < width; ++x) {
-                    const DWORD p = pixels[row * width + x];
-                    ink |= (p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF) < 200;
-                }
-                rows += ink;
-            }
+            for (size_t at = 0; width > 0 && at < pixels.size(); at += width)
+                rows += std::any_of(pixels.begin() + at, pixels.begin() + at + width, dark);
             return rows > 0;
         },
         ui::kFindTimeoutMs);
@@ -228,7 +204,7 @@ TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsBut
     EXPECT_EQ(BST_CHECKED, Check(setup, IDC_SHELL_EXT_BOX));
     EXPECT_EQ(BST_UNCHECKED, Check(setup, IDC_CASCADED_MENU_BOX));
     EXPECT_EQ(BST_CHECKED, Check(setup, IDC_MENU_ICONS_BOX));
-    ExpectControlsInside(setup);
+    EXPECT_EQ("", ui::ControlsOutside(setup));
     ui::SaveScreenshot(setup, ui::ShotName("setup-setupdlg-zh").c_str());
 
     // Select-all ticks the twelve types and nothing else.
@@ -254,7 +230,7 @@ TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsBut
     for (int id = IDC_EXTRACT_FILES_BOX; id <= IDC_EMAIL_ARCHIVE_BOX; ++id) {
         EXPECT_EQ(BST_CHECKED, Check(items, id)) << id;
     }
-    ExpectControlsInside(items);
+    EXPECT_EQ("", ui::ControlsOutside(items));
     ui::SaveScreenshot(items, ui::ShotName("setup-contextitems-zh").c_str());
     ui::Click(ui::FindControl(items, IDC_EXTRACT_TO_FOLDER_BOX));
     ui::Click(ui::FindControl(items, IDCANCEL), ui::Delivery::Post);
@@ -274,12 +250,9 @@ TEST_F(SetupEndToEnd, InteractiveSetupShowsDefaultsAppliesChoicesAndOffersItsBut
     HWND done = WaitForDialog(program.id, IDC_THANKS_TEXT, IDC_CONTEXT_ITEMS_BUTTON);
     ASSERT_NE(nullptr, done);
     EXPECT_EQ(Folder, ui::Text(ui::FindControl(done, IDC_FOLDER_TEXT)));
-    ExpectControlsInside(done);
+    EXPECT_EQ("", ui::ControlsOutside(done));
     // The bold thanks grow with the dialog font: 12 pixels tall at 96 dpi.
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    EXPECT_GE(InkRows(ui::FindControl(done, IDC_THANKS_TEXT)), 9 * dpi / 96);
+    EXPECT_GE(InkRows(ui::FindControl(done, IDC_THANKS_TEXT)), 9 * ui::ScreenDpi() / 96);
     ui::SaveScreenshot(done, ui::ShotName("setup-donedlg-zh").c_str());
 
     // What OK applied.

@@ -2,22 +2,12 @@
 #include "tests/e2e_sombrel/popup_pixels.h"
 #include "tests/e2e_sombrel/sombrel_session.h"
 #include "tests/e2e_sombrel/tray_icons.h"
+#include "tests/support/call_site.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 constexpr UINT kTrayCallback = 2025;
-
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-// Pixels for a length in twips (1440 to the inch), rounded to nearest.
-int ScreenPixels(int twips) {
-    return (twips * ScreenDpi() + 720) / 1440;
-}
 
 class SombrelTest : public ::testing::Test {
   protected:
@@ -71,6 +61,19 @@ class SombrelTest : public ::testing::Test {
         PostMessageA(sombrel.window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
         return ui::WaitUntil([&] { return Focus() == control; }, 5000);
     }
+    // The message that refuses a text which is no time, answered; while it
+    // shows, `field` has its previous target `kept` again.
+    void ExpectRefused(HWND field, const char* kept, CallSite at = {}) {
+        CalledFrom trace(at);
+        HWND box = ui::WaitForWindow(ui::Ansi("sombrel系统").c_str(), ui::kDialogClass,
+                                     sombrel.process.id);
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ(ui::Ansi("这不是有效的时间。请按 hh:mm:ss 或 hh:mm 的格式输入，例如 "
+                           "07:05:00 或 22:30。"),
+                  ui::MessageBoxText(box));
+        EXPECT_EQ(kept, ui::Text(field));
+        ui::AnswerMessageBox(box, IDOK);
+    }
 
     Sombrel sombrel;
 };
@@ -82,21 +85,14 @@ TEST_F(SombrelTest, GreetsFirstThenShowsAWindowAsLargeAsItsPicture) {
     GetWindowRect(sombrel.window, &outer);
     GetWindowRect(ControlAt(sombrel.window, 0), &picture);
     // 7575 x 6135 twips: 505 x 409 pixels at 96 dpi.
-    const SIZE size = {ScreenPixels(7575), ScreenPixels(6135)};
+    const SIZE size = {ui::TwipsToPixels(7575), ui::TwipsToPixels(6135)};
     EXPECT_EQ(size.cx, outer.right - outer.left);
     EXPECT_EQ(size.cy, outer.bottom - outer.top);
     EXPECT_EQ(size.cx, picture.right - picture.left);
     EXPECT_EQ(size.cy, picture.bottom - picture.top);
-    // The fields and the clock inside the window, which the frame cuts.
-    RECT client;
-    GetClientRect(sombrel.window, &client);
-    MapWindowPoints(sombrel.window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    for (int tab = 1; tab <= 3; ++tab) {
-        RECT place, both;
-        GetWindowRect(ControlAt(sombrel.window, tab), &place);
-        IntersectRect(&both, &place, &client);
-        EXPECT_TRUE(EqualRect(&both, &place)) << "tab index " << tab;
-    }
+    // The fields and the clock inside the window, which the frame cuts from
+    // the picture.
+    EXPECT_EQ("", ui::ControlsOutside(sombrel.window, ControlAt(sombrel.window, 0)));
     const std::string clock = ui::Text(ControlAt(sombrel.window, 3));
     ASSERT_EQ(8u, clock.size());
     EXPECT_EQ(':', clock[2]);
@@ -108,54 +104,30 @@ TEST_F(SombrelTest, GreetsFirstThenShowsAWindowAsLargeAsItsPicture) {
 }
 
 // The background is drawn at the picture's size, whatever the dpi: with the
-// window as large as the whole picture, no pixel of it shows the bare face
-// colour of an empty picture box, and the fields lie on it.
+// window maximised, the whole picture shows, and its last row and column show
+// the scene (the sky's top is (25, 35, 95), the hills' bottom has less blue),
+// no bare face colour of an empty picture box.
 TEST_F(SombrelTest, BackgroundCoversThePictureToItsEdges) {
-    HWND picture = ControlAt(sombrel.window, 0);
-    RECT outer, client, place;
-    GetWindowRect(sombrel.window, &outer);
-    GetClientRect(sombrel.window, &client);
-    GetWindowRect(picture, &place);
-    ASSERT_TRUE(SetWindowPos(sombrel.window, HWND_TOP, 0, 0,
-                             place.right - place.left + outer.right - outer.left - client.right,
-                             place.bottom - place.top + outer.bottom - outer.top - client.bottom,
-                             SWP_NOMOVE));
+    ui::Command(sombrel.window, ID_mnuTrayMaximize);
     SetForegroundWindow(sombrel.window);
-    GetWindowRect(picture, &place);
-    RECT fields[3];
-    for (int tab = 1; tab <= 3; ++tab) {
-        GetWindowRect(ControlAt(sombrel.window, tab), &fields[tab - 1]);
-        RECT both;
-        IntersectRect(&both, &fields[tab - 1], &place);
-        EXPECT_TRUE(EqualRect(&both, &fields[tab - 1])) << "tab index " << tab;
-    }
+    RECT place;
+    GetWindowRect(ControlAt(sombrel.window, 0), &place);
     const int width = place.right - place.left, height = place.bottom - place.top;
     const DWORD face = ui::PixelOf(GetSysColor(COLOR_BTNFACE));
-    int bare = -1, bareInLastColumn = -1, bareInLastRow = -1;
-    auto count = [&] {
-        const std::vector<DWORD> pixels = ui::ScreenPixels(place);
-        if (pixels.empty()) return false;
-        bare = bareInLastColumn = bareInLastRow = 0;
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const POINT at = {place.left + x, place.top + y};
-                bool onField = false;
-                for (const RECT& field : fields)
-                    onField |= PtInRect(&field, at) != 0;
-                if (onField || pixels[y * width + x] != face) continue;
-                ++bare;
-                bareInLastColumn += x == width - 1;
-                bareInLastRow += y == height - 1;
-            }
-        }
-        // Drawn: the sky's first row is (25, 35, 95), the hills' last has
-        // less blue than that.
-        return pixels.front() == 0x19235F && (pixels.back() & 0xFF) < 60 && bare == 0;
-    };
-    ui::WaitUntil(count, 5000);
-    EXPECT_EQ(0, bare) << width << " x " << height << " picture";
-    EXPECT_EQ(0, bareInLastColumn);
-    EXPECT_EQ(0, bareInLastRow);
+    int bare = -1;
+    EXPECT_TRUE(ui::WaitUntil(
+        [&] {
+            const std::vector<DWORD> pixels = ui::ScreenPixels(place);
+            if (pixels.empty()) return false;
+            bare = 0;
+            for (int x = 0; x < width; ++x) // the last row
+                bare += pixels[(height - 1) * width + x] == face;
+            for (int y = 0; y < height; ++y) // the last column
+                bare += pixels[y * width + width - 1] == face;
+            return pixels.front() == 0x19235F && (pixels.back() & 0xFF) < 60 && bare == 0;
+        },
+        5000))
+        << bare << " bare pixels on the edges of the " << width << " x " << height << " picture";
 }
 
 TEST_F(SombrelTest, AlarmTimeEnteredThroughTheMenuStartsTheAlarmProgramOnce) {
@@ -208,14 +180,7 @@ TEST_F(SombrelTest, TimesAreTakenInTheClocksFormAndOtherTextsAreOfferedAgain) {
     EXPECT_EQ("07:05:09", ui::Text(shutdown));
 
     AnswerInputBox(sombrel, ID_启用闹钟, "abc");
-    HWND message =
-        ui::WaitForWindow(ui::Ansi("sombrel系统").c_str(), ui::kDialogClass, sombrel.process.id);
-    ASSERT_NE(nullptr, message);
-    EXPECT_EQ(
-        ui::Ansi("这不是有效的时间。请按 hh:mm:ss 或 hh:mm 的格式输入，例如 07:05:00 或 22:30。"),
-        ui::MessageBoxText(message));
-    EXPECT_EQ("22:30:00", ui::Text(alarm)); // kept while the answer is refused
-    ui::AnswerMessageBox(message, IDOK);
+    ExpectRefused(alarm, "22:30:00");
     HWND box =
         ui::WaitForWindow(ui::Ansi("设定闹钟").c_str(), ui::kDialogClass, sombrel.process.id);
     ASSERT_NE(nullptr, box);
@@ -225,10 +190,7 @@ TEST_F(SombrelTest, TimesAreTakenInTheClocksFormAndOtherTextsAreOfferedAgain) {
     EXPECT_TRUE(ui::WaitUntil([&] { return ui::Text(alarm) == "06:45:00"; }, ui::kFindTimeoutMs));
 
     AnswerInputBox(sombrel, ID_启用闹钟, "24:00");
-    message =
-        ui::WaitForWindow(ui::Ansi("sombrel系统").c_str(), ui::kDialogClass, sombrel.process.id);
-    ASSERT_NE(nullptr, message);
-    ui::AnswerMessageBox(message, IDOK);
+    ExpectRefused(alarm, "06:45:00");
     box = ui::WaitForWindow(ui::Ansi("设定闹钟").c_str(), ui::kDialogClass, sombrel.process.id);
     ASSERT_NE(nullptr, box);
     ui::Click(ui::FindControl(box, IDCANCEL), ui::Delivery::Post);
@@ -244,26 +206,15 @@ TEST_F(SombrelTest, ATimeTypedIntoAFieldIsTakenInTheClocksFormOrRefused) {
     ASSERT_TRUE(FocusOn(alarm));
     ui::TypeText(alarm, "22:30");
     ASSERT_TRUE(FocusOn(shutdown));
-    EXPECT_TRUE(ui::WaitUntil([&] { return ui::Text(alarm) == "22:30:00"; }, 5000))
-        << ui::Text(alarm);
-
+    EXPECT_TRUE(ui::WaitUntil([&] { return ui::Text(alarm) == "22:30:00"; }, 5000));
     ASSERT_TRUE(FocusOn(alarm));
     ui::TypeText(alarm, "abc");
     PostMessageA(sombrel.window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(shutdown), TRUE);
-    HWND message =
-        ui::WaitForWindow(ui::Ansi("sombrel系统").c_str(), ui::kDialogClass, sombrel.process.id);
-    ASSERT_NE(nullptr, message);
-    EXPECT_EQ(
-        ui::Ansi("这不是有效的时间。请按 hh:mm:ss 或 hh:mm 的格式输入，例如 07:05:00 或 22:30。"),
-        ui::MessageBoxText(message));
-    EXPECT_EQ("22:30:00", ui::Text(alarm));
-    ui::AnswerMessageBox(message, IDOK);
-
+    ExpectRefused(alarm, "22:30:00");
     ASSERT_TRUE(FocusOn(shutdown));
     ui::TypeText(shutdown, ui::Ansi("７：０５").c_str());
     ui::PressKey(shutdown, VK_RETURN);
-    EXPECT_TRUE(ui::WaitUntil([&] { return ui::Text(shutdown) == "07:05:00"; }, 5000))
-        << ui::Text(shutdown);
+    EXPECT_TRUE(ui::WaitUntil([&] { return ui::Text(shutdown) == "07:05:00"; }, 5000));
     EXPECT_EQ("22:30:00", ui::Text(alarm));
 }
 
@@ -298,19 +249,18 @@ TEST_F(SombrelTest, ASecondTheClockNeverShowsStillStartsTheAlarmOnce) {
 }
 
 TEST_F(SombrelTest, OpensWithTheFocusOnThePictureAndTabGoesOnToTheTwoFields) {
-    auto focus = [&] { return Focus(); };
     HWND picture = ControlAt(sombrel.window, 0);
     // Under a busy X server another window can take the activation as this
     // one opens; activated again, as by a click, it gives the focus back to
     // the control that had it.
-    if (!ui::WaitUntil([&] { return focus() == picture; }, 2000))
+    if (!ui::WaitUntil([&] { return Focus() == picture; }, 2000))
         SetForegroundWindow(sombrel.window);
-    EXPECT_TRUE(ui::WaitUntil([&] { return focus() == picture; }, 5000));
+    EXPECT_TRUE(ui::WaitUntil([&] { return Focus() == picture; }, 5000));
     // A key pressed at once is no alarm time.
-    ui::PressKey(focus(), '7');
+    ui::PressKey(Focus(), '7');
     for (int next : {1, 2, 0}) {
-        ui::PressKey(focus(), VK_TAB);
-        EXPECT_TRUE(ui::WaitUntil([&] { return focus() == ControlAt(sombrel.window, next); }, 5000))
+        ui::PressKey(Focus(), VK_TAB);
+        EXPECT_TRUE(ui::WaitUntil([&] { return Focus() == ControlAt(sombrel.window, next); }, 5000))
             << "Tab to tab index " << next;
     }
     EXPECT_EQ("", ui::Text(ControlAt(sombrel.window, 1)));

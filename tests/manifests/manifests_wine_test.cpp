@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <string>
 
 namespace {
 
@@ -12,11 +13,12 @@ namespace {
 enum Argument { kUninstall = 1, kSombrel, kCalendar, kLibrary };
 
 // The run level of the file's manifest resource; GetLastError's code when
-// there is none.
+// there is none. And its dpiAware setting ("" for none).
 struct RunLevel {
     bool found;
     DWORD levelOrError;
     DWORD uiAccess;
+    std::wstring dpiAware;
 };
 
 RunLevel ReadRunLevel(int argument, WORD resource = 1) {
@@ -27,15 +29,22 @@ RunLevel ReadRunLevel(int argument, WORD resource = 1) {
     request.lpSource = path.c_str();
     request.lpResourceName = MAKEINTRESOURCEA(resource);
     HANDLE context = CreateActCtxA(&request);
-    if (context == INVALID_HANDLE_VALUE) return {false, GetLastError(), 0};
+    if (context == INVALID_HANDLE_VALUE) return {false, GetLastError(), 0, L""};
     ACTIVATION_CONTEXT_RUN_LEVEL_INFORMATION info = {};
     SIZE_T written = 0;
     BOOL queried = QueryActCtxW(0, context, nullptr, RunlevelInformationInActivationContext, &info,
                                 sizeof info, &written);
     DWORD error = GetLastError();
+    // Declared by the headers only for Vista on, which this build does not target.
+    const auto querySetting =
+        reinterpret_cast<BOOL(WINAPI*)(DWORD, HANDLE, PCWSTR, PCWSTR, PWSTR, SIZE_T, SIZE_T*)>(
+            reinterpret_cast<void*>(
+                GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryActCtxSettingsW")));
+    wchar_t dpiAware[32] = L"";
+    if (querySetting) querySetting(0, context, nullptr, L"dpiAware", dpiAware, 32, nullptr);
     ReleaseActCtx(context);
-    if (!queried) return {false, error, 0};
-    return {true, static_cast<DWORD>(info.RunLevel), info.UiAccess};
+    if (!queried) return {false, error, 0, L""};
+    return {true, static_cast<DWORD>(info.RunLevel), info.UiAccess, dpiAware};
 }
 
 TEST(Manifests, UninstallAsksForAdministratorRights) {
@@ -57,27 +66,8 @@ TEST(Manifests, ClockAndCalendarRunAsInvoker) {
 // The DPI awareness the system reads from each program's manifest: the
 // system's dpi, so current Windows does not stretch the windows.
 TEST(Manifests, ProgramsAreAwareOfTheSystemDpi) {
-    // Declared by the headers only for Vista on, which this build does not target.
-    typedef BOOL(WINAPI * QuerySettings)(DWORD, HANDLE, PCWSTR, PCWSTR, PWSTR, SIZE_T, SIZE_T*);
-    const auto QueryActCtxSettingsW = reinterpret_cast<QuerySettings>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryActCtxSettingsW")));
-    ASSERT_NE(nullptr, QueryActCtxSettingsW);
-    for (int argument : {kUninstall, kSombrel, kCalendar}) {
-        const std::string path = ui::ArgumentPath(argument);
-        ACTCTXA request = {};
-        request.cbSize = sizeof request;
-        request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
-        request.lpSource = path.c_str();
-        request.lpResourceName = MAKEINTRESOURCEA(1);
-        HANDLE context = CreateActCtxA(&request);
-        ASSERT_NE(INVALID_HANDLE_VALUE, context) << path;
-        wchar_t value[32] = L"";
-        SIZE_T written = 0;
-        EXPECT_TRUE(QueryActCtxSettingsW(0, context, nullptr, L"dpiAware", value, 32, &written))
-            << path << ": error " << GetLastError();
-        EXPECT_STREQ(L"true", value) << path;
-        ReleaseActCtx(context);
-    }
+    for (int argument : {kUninstall, kSombrel, kCalendar})
+        EXPECT_EQ(L"true", ReadRunLevel(argument).dpiAware) << argument;
 }
 
 // Neither a program's manifest (1) nor a library's own (2).
